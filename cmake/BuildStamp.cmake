@@ -1,0 +1,17 @@
+# Writes the build stamps into OUTPUT. With SOURCE_DATE_EPOCH set the stamp is
+# that moment in UTC, so two builds of one commit are byte-identical.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  string(TIMESTAMP _time "%Y/%m/%d %H:%M:%S" UTC)
+else()
+  string(TIMESTAMP _time "%Y/%m/%d %H:%M:%S")
+endif()
+string(SUBSTRING "${_time}" 0 10 _date)
+set(_content "// Generated at build time; do not edit.
+#include \"core/console/app_identity.h\"
+
+extern const char BuildDateStamp[] = \"${_date}\";
+extern const char BuildTimeStamp[] = \"${_time}\";
+")
+file(WRITE "${OUTPUT}.tmp" "${_content}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

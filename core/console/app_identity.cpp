@@ -1,0 +1,5 @@
+#include "core/console/app_identity.h"
+
+void SetAppInfo(TFileVersionInfoRec&, const std::string&, const std::string&, const std::string&, const std::string&, bool) {}
+void ShowBanner(const TFileVersionInfoRec&, bool, bool) {}
+void PrintSeparator(int, bool) {}

@@ -1,0 +1,56 @@
+// The application identity record, the banner and build-information line,
+// the build stamps and two small text routines shared by the core.
+#pragma once
+
+#include <string>
+
+struct TFileVersionInfoRec {
+  bool Initialized = false;
+  std::string FileName;
+  std::string BaseName;
+  std::string FileExt;
+  std::string NameVersion;
+  std::string FileNameBuild;
+  std::string NameBuild;
+  std::string Reserved1;
+  std::string Reserved2;
+  std::string Reserved3;
+  std::string Reserved4;
+  std::string Reserved5;
+  std::string Description;
+  std::string Reserved6;
+  std::string LegalNotice;
+  std::string AuthorInfo;
+  std::string Reserved7;
+  std::string ExeDir;
+};
+
+// A point in time as the banner needs it (milliseconds kept for completeness).
+struct TStampDateTime {
+  int Year = 1899;
+  int Month = 12;
+  int Day = 30;
+  int Hour = 0;
+  int Minute = 0;
+  int Second = 0;
+  int Millisecond = 0;
+};
+
+// Fixed when the program is built: "yyyy/mm/dd" and "yyyy/mm/dd hh:nn:ss".
+extern const char BuildDateStamp[];
+extern const char BuildTimeStamp[];
+
+void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std::string& build,
+                const std::string& description, const std::string& appName, bool upperCaseNames);
+
+// Banner and/or build line on ConsoleErr, at most once per process.
+void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner);
+
+TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string& datePattern);
+
+// Case-insensitive (ASCII) replacement of every occurrence, or the first.
+std::string ReplaceText(const std::string& s, const std::string& oldText, const std::string& newText,
+                        bool firstOnly);
+
+// Count dashes on ConsoleOut, an extra CR LF when asked, then the line end.
+void PrintSeparator(int count, bool blankLineAfter);

@@ -1,0 +1,86 @@
+#include "core/console/core_state.h"
+
+#include "core/console/text_stream.h"
+#include "core/platform/platform.h"
+
+TCoreState CoreState;
+std::int32_t ExitCode = 0;
+std::string ExePath;
+TFileVersionInfoRec AppInfo;
+TFormatSettings FormatSettings;
+
+TFindParamRec DebugParam;
+TFindParamRec ErrorDelayParam;
+TFindParamRec AudibleErrorParam;
+TFindParamRec HelpParam;
+TFindParamRec VerboseParam;
+TFindParamRec VersionOnlyParam;
+TFindParamRec BannerParam;
+TFindParamRec InfoParam;
+
+namespace {
+
+void ReleaseOptionRecords() {
+  for (TFindParamRec* rec : {&DebugParam, &ErrorDelayParam, &AudibleErrorParam, &HelpParam,
+                             &VerboseParam, &VersionOnlyParam, &BannerParam, &InfoParam}) {
+    *rec = TFindParamRec{};
+  }
+}
+
+}  // namespace
+
+std::string QuoteIfSpaced(const std::string& s) {
+  if (s.empty() || s.find(' ') != std::string::npos) return '"' + s + '"';
+  return s;
+}
+
+std::string DirectoryOf(const std::string& path) {
+#ifdef _WIN32
+  std::size_t cut = path.find_last_of("\\/:");
+#else
+  std::size_t cut = path.rfind('/');
+#endif
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+void CoreInitialize() {
+  InitParamStatistics(CustomValidation, "");
+  InitParamStatistics(DefaultValidation, "");
+  ExitCode = 0;
+  BindConsoleStreams();
+  ExePath = QuoteIfSpaced(DirectoryOf(PlatformExecutablePath()));
+  BuildParamStatus(ParamStatus);
+  ResetParamRecArray(FoundParams, 0);
+  InitParamStatistics(CustomValidation, "Custom Syntax Validation Record");
+  InitParamStatistics(DefaultValidation, "Default Syntax Validation Record");
+  // The locale's format settings are loaded when a date is first shown.
+}
+
+void CoreFinalize() {
+  AppInfo = TFileVersionInfoRec{};
+  ParamStatus = TParamStatusArray{};
+  FoundParams = TParamRecArray{};
+  CustomValidation = TParamStatisticsRec{};
+  DefaultValidation = TParamStatisticsRec{};
+  CoreState.DefinedAliases = std::string{};
+  CoreState.EssentialAliases = std::string{};
+  ReleaseOptionRecords();
+  ExePath = std::string{};
+}
+
+void CoreRestoreDefaults() {
+  CoreFinalize();
+  CoreState = TCoreState{};
+  FormatSettings = TFormatSettings{};
+  ExitCode = 0;
+  BindConsoleStreams();
+}
+
+void EnsureFormatSettings() {
+  if (FormatSettings.Loaded) return;
+  TLocaleFormat locale = PlatformLocaleFormat();
+  for (int m = 0; m < 12; ++m) FormatSettings.ShortMonthNames[m] = locale.ShortMonthNames[m];
+  FormatSettings.TimeSeparator = locale.TimeSeparator;
+  FormatSettings.DateSeparator = locale.DateSeparator;
+  FormatSettings.Loaded = true;
+}

@@ -1,0 +1,66 @@
+// The core's process-wide state: settings and flags, the exit status, the
+// executable's directory, the identity record, the built-in option records
+// and the format settings the banner's dates use.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/console/app_identity.h"
+#include "core/options/param_records.h"
+
+struct TCoreState {
+  std::int32_t ParamMatchMode = 0;
+  std::int32_t ErrorReportStyle = 0;
+  std::string DefinedAliases;
+  std::string EssentialAliases;
+  bool ErrorDelay = false;
+  bool AudibleError = false;
+  bool ParamValueAdjusted = false;
+  bool BannerEnabled = true;
+  bool BannerShown = false;
+  bool InfoRequested = false;
+  bool DoubleDashForLongNames = true;
+  bool KeepFoundParams = false;
+};
+
+// Date and time conventions, loaded from the locale the first time a date is
+// shown (nothing at start-up needs them).
+struct TFormatSettings {
+  bool Loaded = false;
+  char DateSeparator = '/';
+  char TimeSeparator = ':';
+  std::string ShortDatePattern = "yyyy/mm/dd";
+  std::string ShortMonthNames[12];
+};
+
+extern TCoreState CoreState;
+extern std::int32_t ExitCode;
+extern std::string ExePath;
+extern TFileVersionInfoRec AppInfo;
+extern TFormatSettings FormatSettings;
+
+extern TFindParamRec DebugParam;
+extern TFindParamRec ErrorDelayParam;
+extern TFindParamRec AudibleErrorParam;
+extern TFindParamRec HelpParam;
+extern TFindParamRec VerboseParam;
+extern TFindParamRec VersionOnlyParam;
+extern TFindParamRec BannerParam;
+extern TFindParamRec InfoParam;
+
+void CoreInitialize();
+void CoreFinalize();
+
+// Brings every piece of core state back to its value at process start, so a
+// run can be repeated in one process (tests, fuzzing).
+void CoreRestoreDefaults();
+
+// Loads FormatSettings from the locale unless already loaded.
+void EnsureFormatSettings();
+
+// Wraps s in double quotes when it is empty or holds a space.
+std::string QuoteIfSpaced(const std::string& s);
+
+// The directory part of a path, with its trailing delimiter ("" if none).
+std::string DirectoryOf(const std::string& path);

@@ -1,0 +1,83 @@
+#include "core/console/text_stream.h"
+
+#include <cstring>
+
+namespace {
+
+TStreamSink OutputSink;
+TStreamSink ErrorSink;
+
+void HandOver(TStreamSink& sink, const char* data, std::size_t size) {
+  if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);
+}
+
+void FlushSink(TStreamSink& sink) {
+  std::size_t used = sink.Used;
+  sink.Used = 0;
+  HandOver(sink, sink.Buffer, used);
+}
+
+TStreamSink& OtherSink(const TStreamSink& sink) { return &sink == &OutputSink ? ErrorSink : OutputSink; }
+
+bool IsTerminal(TStreamSink& sink) {
+  if (sink.TerminalState < 0) sink.TerminalState = PlatformIsTerminal(sink.Target) ? 1 : 0;
+  return sink.TerminalState == 1;
+}
+
+void Append(TStreamSink& sink, const char* data, std::size_t size) {
+  TStreamSink& other = OtherSink(sink);
+  if (other.Used > 0) FlushSink(other);
+  if (size <= sizeof sink.Buffer - sink.Used) {
+    std::memcpy(sink.Buffer + sink.Used, data, size);
+    sink.Used += size;
+    return;
+  }
+  FlushSink(sink);
+  if (size >= sizeof sink.Buffer) {
+    HandOver(sink, data, size);
+    return;
+  }
+  std::memcpy(sink.Buffer, data, size);
+  sink.Used = size;
+}
+
+}  // namespace
+
+TTextStream ConsoleOut{&OutputSink};
+TTextStream ConsoleErr{&ErrorSink};
+
+void BindConsoleStreams() {
+  OutputSink.Target = ssOutput;
+  ErrorSink.Target = ssError;
+  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) {
+    sink->Used = 0;
+    sink->TerminalState = -1;
+  }
+  ConsoleOut.Sink = &OutputSink;
+  ConsoleErr.Sink = &ErrorSink;
+}
+
+void RebindConsoleOutToErr() {
+  FlushSink(*ConsoleOut.Sink);
+  ConsoleOut.Sink = ConsoleErr.Sink;
+}
+
+void WriteText(TTextStream& stream, std::string_view text) {
+  Append(*stream.Sink, text.data(), text.size());
+}
+
+void WriteChar(TTextStream& stream, char c) { Append(*stream.Sink, &c, 1); }
+
+void WriteLine(TTextStream& stream, std::string_view text) {
+  TStreamSink& sink = *stream.Sink;
+  Append(sink, text.data(), text.size());
+  Append(sink, LineEnd.data(), LineEnd.size());
+  if (IsTerminal(sink)) FlushSink(sink);
+}
+
+void FlushStream(TTextStream& stream) { FlushSink(*stream.Sink); }
+
+void FlushAllStreams() {
+  FlushSink(OutputSink);
+  FlushSink(ErrorSink);
+}

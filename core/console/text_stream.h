@@ -1,0 +1,41 @@
+// The core's two text output streams. Text is buffered in the process and
+// handed to the OS in the order it was written across both streams: writing
+// to one stream first hands over what is pending on the other. On a terminal
+// every completed line is handed over at its line end; everything is handed
+// over before the process ends. A failed write ends the process.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "core/platform/platform.h"
+
+struct TStreamSink {
+  TStdStream Target = ssOutput;
+  int TerminalState = -1;  // -1 not yet asked, 0 no, 1 yes
+  std::size_t Used = 0;
+  char Buffer[64 * 1024];
+};
+
+// A stream writes into a sink; rebinding points it at another sink.
+struct TTextStream {
+  TStreamSink* Sink = nullptr;
+};
+
+extern TTextStream ConsoleOut;
+extern TTextStream ConsoleErr;
+
+inline constexpr std::string_view LineEnd = "\r\n";
+
+// Binds ConsoleOut to standard output and ConsoleErr to standard error and
+// forgets anything still pending (it is the start of a run).
+void BindConsoleStreams();
+// From now on ConsoleOut writes wherever ConsoleErr writes.
+void RebindConsoleOutToErr();
+
+void WriteText(TTextStream& stream, std::string_view text);
+void WriteChar(TTextStream& stream, char c);
+// text, then CR LF; on a terminal the line is handed over at once.
+void WriteLine(TTextStream& stream, std::string_view text = {});
+void FlushStream(TTextStream& stream);
+void FlushAllStreams();

@@ -1,0 +1,41 @@
+// Options defined by alias lists and searched in one call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/options/param_records.h"
+
+enum TParamFlag : std::int32_t {
+  pfRequireAllValues = 1,
+  pfRequireValue = 2,
+  pfFindAll = 4,
+  pfKeepDefault = 8,
+};
+
+// The short aliases that may be typed with no prefix (ParamMatchMode 1 or 3).
+inline constexpr char BareSymbolChars[] = "!#$%*+-.@_~";
+
+bool IsBareSymbolChar(char c);
+
+void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
+                       std::int32_t& lastIndex);
+bool WordNotListed(const std::string& word, const std::string& list);
+void RegisterAliases(std::string& all, const std::string& aliases);
+bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch);
+
+void FindParam(TFindParamRec& rec, TParamStatusArray& table, const std::string& aliases,
+               std::int32_t lastIndex, std::int32_t startIndex, std::int32_t valuesTaken,
+               std::int32_t flags, const std::string& defaultValue, const std::string& defaultValue2);
+
+TFindParamRec FindSwitchParam(TParamStatusArray& table, const std::string& aliases,
+                              std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
+TFindParamRec FindFlagParam(TParamStatusArray& table, const std::string& aliases, bool& target,
+                            std::int32_t position, std::int32_t scopeMode);
+TFindParamRec FindTextParam(TParamStatusArray& table, const std::string& aliases,
+                            std::string& target, std::int32_t flags, std::int32_t position,
+                            std::int32_t scopeMode);
+TFindParamRec FindNumberParam(TParamStatusArray& table, const std::string& aliases,
+                              std::int32_t& target, std::int32_t defaultValue,
+                              std::int32_t minValue, std::int32_t maxValue,
+                              std::int32_t position, std::int32_t scopeMode);

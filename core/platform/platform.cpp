@@ -1,0 +1,147 @@
+// Portable half of the platform layer: routes each call to the OS or, when a
+// test has installed one, to its seam.
+#include "core/platform/platform.h"
+
+#include "core/platform/platform_os.h"
+
+namespace {
+
+std::vector<std::string> RealArguments;
+std::string RealProgramName;
+
+const std::vector<std::string>* TestArguments = nullptr;
+std::string TestProgramName;
+std::string TestExecutablePath;
+TOutputCapture* Capture = nullptr;
+TConsoleDouble* Console = nullptr;
+
+bool NeedsQuoting(const std::string& arg) {
+  if (arg.empty()) return true;
+  for (unsigned char c : arg) {
+    bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                 c == '-' || c == '_' || c == '.' || c == '/' || c == ',' || c == ':' ||
+                 c == '=' || c == '+' || c == '@' || c == '%' || c >= 128;
+    if (!plain) return true;
+  }
+  return false;
+}
+
+bool IsControl(unsigned char c) { return c < 32 || c == 127; }
+
+}  // namespace
+
+void PlatformSetArguments(int argc, char** argv) {
+  RealArguments = OsArguments(argc, argv);
+  RealProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
+}
+
+const std::vector<std::string>& PlatformArguments() {
+  return TestArguments != nullptr ? *TestArguments : RealArguments;
+}
+
+const std::string& PlatformProgramName() {
+  return TestArguments != nullptr ? TestProgramName : RealProgramName;
+}
+
+std::string ShellQuoteArgument(const std::string& arg) {
+  if (!NeedsQuoting(arg)) return arg;
+  // Single quotes keep everything literal; control bytes leave the quotes
+  // as $'\xHH' so the terminal never receives them raw.
+  std::string out;
+  bool open = false;
+  for (unsigned char c : arg) {
+    if (IsControl(c)) {
+      if (open) out += '\'';
+      open = false;
+      static const char kHex[] = "0123456789ABCDEF";
+      out += "$'\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+      out += '\'';
+      continue;
+    }
+    if (!open) out += '\'';
+    open = true;
+    if (c == '\'') {
+      out += "'\\''";
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  if (open) out += '\'';
+  return out;
+}
+
+std::string PlatformCommandLine() {
+  if (TestArguments != nullptr) {
+    std::string line = ShellQuoteArgument(TestProgramName);
+    for (const std::string& arg : *TestArguments) line += ' ' + ShellQuoteArgument(arg);
+    return line;
+  }
+  return OsCommandLine(RealArguments, RealProgramName);
+}
+
+std::string PlatformExecutablePath() {
+  return TestArguments != nullptr ? TestExecutablePath : OsExecutablePath();
+}
+
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
+  if (Capture == nullptr) return OsWrite(stream, data, size);
+  (stream == ssOutput ? Capture->Out : Capture->Err).append(data, size);
+  Capture->Both.append(data, size);
+  ++Capture->WriteCalls;
+  return true;
+}
+
+bool PlatformIsTerminal(TStdStream stream) {
+  if (Capture == nullptr) return OsIsTerminal(stream);
+  return stream == ssOutput ? Capture->OutIsTerminal : Capture->ErrIsTerminal;
+}
+
+void PlatformFatalWriteError(TStdStream stream) {
+  if (stream == ssOutput) {
+    static const char kMessage[] = "Linewright: writing standard output failed\r\n";
+    OsWrite(ssError, kMessage, sizeof kMessage - 1);
+  }
+  OsExit(1);
+}
+
+void PlatformStartKeyPolling() {
+  if (Console == nullptr) return OsStartKeyPolling();
+  ++Console->Starts;
+}
+
+bool PlatformKeyPressed() {
+  if (Console == nullptr) return OsKeyPressed();
+  ++Console->Checks;
+  return Console->KeyAfterChecks > 0 && Console->Checks >= Console->KeyAfterChecks;
+}
+
+void PlatformStopKeyPolling() {
+  if (Console == nullptr) return OsStopKeyPolling();
+  ++Console->Stops;
+}
+
+void PlatformAlert() {
+  if (Console == nullptr) return OsAlert();
+  ++Console->Alerts;
+}
+
+void PlatformSleep(int milliseconds) {
+  if (Console == nullptr) return OsSleep(milliseconds);
+  ++Console->Sleeps;
+  Console->SleptMs += milliseconds;
+}
+
+TLocaleFormat PlatformLocaleFormat() { return OsLocaleFormat(); }
+
+void PlatformUseTestArguments(const std::vector<std::string>* args, const std::string& programName,
+                              const std::string& executablePath) {
+  TestArguments = args;
+  TestProgramName = programName;
+  TestExecutablePath = executablePath;
+}
+
+void PlatformUseOutputCapture(TOutputCapture* capture) { Capture = capture; }
+
+void PlatformUseConsoleDouble(TConsoleDouble* console) { Console = console; }

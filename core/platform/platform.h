@@ -1,0 +1,96 @@
+// The thin layer over the operating system. Only platform_*.cpp include OS
+// headers; everything above this line sees bytes, flags and plain records.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+enum TStdStream : int { ssOutput = 1, ssError = 2 };
+
+// ---- Process -------------------------------------------------------------
+
+// Records the process's arguments as delivered; called once by main.
+void PlatformSetArguments(int argc, char** argv);
+
+// The arguments after the program's own name, byte for byte.
+const std::vector<std::string>& PlatformArguments();
+
+// The command line as typed: the raw text on Windows; on POSIX rebuilt from
+// the argument list with shell quoting, so it can be pasted back and never
+// carries raw control bytes to a terminal.
+std::string PlatformCommandLine();
+
+// Full path of the running executable; "" when the system cannot tell.
+std::string PlatformExecutablePath();
+
+// argv[0] as the process received it ("" when there was none).
+const std::string& PlatformProgramName();
+
+// Quotes one argument the way a POSIX shell needs it (see PlatformCommandLine).
+std::string ShellQuoteArgument(const std::string& arg);
+
+// ---- Output ----------------------------------------------------------------
+
+// Hands bytes to the OS unbuffered, retrying short writes; false on failure.
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size);
+
+// True when the stream is an interactive terminal (line-at-a-time output).
+bool PlatformIsTerminal(TStdStream stream);
+
+// Ends the process after a failed write, with one short line on standard
+// error where that still works. Never returns.
+[[noreturn]] void PlatformFatalWriteError(TStdStream stream);
+
+// ---- Console input and feedback --------------------------------------------
+
+// Starts watching the keyboard and discards input already waiting.
+void PlatformStartKeyPolling();
+// Non-blocking: has a key been pressed since polling started?
+bool PlatformKeyPressed();
+// Stops watching, discards pending input and restores the terminal.
+void PlatformStopKeyPolling();
+// The system's alert sound; never written to standard output or error.
+void PlatformAlert();
+void PlatformSleep(int milliseconds);
+
+// ---- Locale ------------------------------------------------------------------
+
+struct TLocaleFormat {
+  std::string ShortMonthNames[12];
+  char TimeSeparator = ':';
+  char DateSeparator = '/';
+};
+
+// The date and time conventions of the locale the system names for dates.
+TLocaleFormat PlatformLocaleFormat();
+
+// ---- Test seams ----------------------------------------------------------------
+// Plain data the platform consults instead of the OS, so that tests and
+// fuzzers run the program in-process. Not used by the product.
+
+struct TOutputCapture {
+  std::string Out;   // what reached standard output
+  std::string Err;   // what reached standard error
+  std::string Both;  // both, in the order handed to the OS
+  int WriteCalls = 0;
+  bool OutIsTerminal = false;
+  bool ErrIsTerminal = false;
+};
+
+struct TConsoleDouble {
+  int KeyAfterChecks = -1;  // the check with this 1-based number sees a key; -1 never
+  int Checks = 0;
+  int Sleeps = 0;
+  int SleptMs = 0;
+  int Alerts = 0;
+  int Starts = 0;
+  int Stops = 0;
+};
+
+// nullptr restores the real process arguments.
+void PlatformUseTestArguments(const std::vector<std::string>* args,
+                              const std::string& programName,
+                              const std::string& executablePath);
+void PlatformUseOutputCapture(TOutputCapture* capture);  // nullptr: real streams
+void PlatformUseConsoleDouble(TConsoleDouble* console);  // nullptr: real console

@@ -1,0 +1,23 @@
+// What each operating system implements (platform_posix.cpp or
+// platform_windows.cpp). platform.cpp routes the public interface here unless
+// a test seam is active.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/platform/platform.h"
+
+std::vector<std::string> OsArguments(int argc, char** argv);
+std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName);
+std::string OsExecutablePath();
+bool OsWrite(TStdStream stream, const char* data, std::size_t size);
+bool OsIsTerminal(TStdStream stream);
+[[noreturn]] void OsExit(int status);
+void OsStartKeyPolling();
+bool OsKeyPressed();
+void OsStopKeyPolling();
+void OsAlert();
+void OsSleep(int milliseconds);
+TLocaleFormat OsLocaleFormat();

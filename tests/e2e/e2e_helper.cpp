@@ -1,0 +1,129 @@
+#include "tests/e2e/e2e_helper.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path FreshDirectory() {
+  std::string pattern = (fs::temp_directory_path() / "linewright-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  return pattern;
+}
+
+void SetNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+
+}  // namespace
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
+TToolResult RunTool(const std::vector<std::string>& args, const TToolRun& how) {
+  TToolResult result;
+  fs::path root = FreshDirectory();
+  fs::path dir = root / how.DirName;
+  fs::create_directories(dir);
+  fs::path exe = dir / how.Name;
+  fs::copy_file(LINEWRIGHT_BINARY, exe);
+  fs::permissions(exe, fs::perms::owner_all);
+  result.ExePath = exe.string();
+
+  int inPipe[2], outPipe[2], errPipe[2];
+  if (pipe(inPipe) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe");
+
+  std::vector<std::string> argvText{how.Name};
+  argvText.insert(argvText.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argvText) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> envText;
+  for (char** e = environ; *e != nullptr; ++e) envText.emplace_back(*e);
+  envText.insert(envText.end(), how.Env.begin(), how.Env.end());
+  std::vector<char*> envp;
+  for (std::string& e : envText) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (!how.KeepTerminal) setsid();
+    signal(SIGPIPE, SIG_DFL);
+    dup2(inPipe[0], 0);
+    if (how.CloseStdout) {
+      close(1);
+    } else if (!how.StdoutPath.empty()) {
+      int fd = open(how.StdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      dup2(fd, 1);
+      close(fd);
+    } else {
+      dup2(outPipe[1], 1);
+    }
+    dup2(errPipe[1], 2);
+    for (int fd : {inPipe[0], inPipe[1], outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+    execve(exe.c_str(), argv.data(), envp.data());
+    _exit(127);
+  }
+  close(inPipe[0]);
+  close(outPipe[1]);
+  close(errPipe[1]);
+  if (!how.Stdin.empty()) {
+    ssize_t ignored = write(inPipe[1], how.Stdin.data(), how.Stdin.size());
+    (void)ignored;
+  }
+  close(inPipe[1]);
+
+  SetNonBlocking(outPipe[0]);
+  SetNonBlocking(errPipe[0]);
+  int outFd = outPipe[0], errFd = errPipe[0];
+  char buffer[65536];
+  while (outFd >= 0 || errFd >= 0) {
+    double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (elapsed > how.TimeoutSeconds) {
+      result.TimedOut = true;
+      kill(pid, SIGKILL);
+      break;
+    }
+    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+    if (poll(fds, 2, 100) <= 0) continue;
+    for (int k = 0; k < 2; ++k) {
+      int& fd = k == 0 ? outFd : errFd;
+      if (fd < 0 || (fds[k].revents & (POLLIN | POLLHUP | POLLERR)) == 0) continue;
+      ssize_t n = read(fd, buffer, sizeof buffer);
+      if (n > 0) {
+        (k == 0 ? result.Out : result.Err).append(buffer, static_cast<size_t>(n));
+        if (k == 0 && how.CloseReadEarly) {
+          close(fd);
+          fd = -1;
+        }
+      } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+        close(fd);
+        fd = -1;
+      }
+    }
+  }
+  if (outFd >= 0) close(outFd);
+  if (errFd >= 0) close(errFd);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (WIFEXITED(status)) result.ExitStatus = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.Signal = WTERMSIG(status);
+  std::error_code ignored;
+  fs::remove_all(root, ignored);
+  return result;
+}
