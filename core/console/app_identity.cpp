@@ -1,5 +1,3 @@
 #include "core/console/app_identity.h"
 
 void SetAppInfo(TFileVersionInfoRec&, const std::string&, const std::string&, const std::string&, const std::string&, bool) {}
-void ShowBanner(const TFileVersionInfoRec&, bool, bool) {}
-void PrintSeparator(int, bool) {}

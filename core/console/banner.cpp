@@ -1,0 +1,4 @@
+#include "core/console/app_identity.h"
+
+void ShowBanner(const TFileVersionInfoRec&, bool, bool) {}
+void PrintSeparator(int, bool) {}
