@@ -1,5 +1,6 @@
 #include "app/program_flow.h"
 
+#include "app/checks.h"
 #include "app/line_generator.h"
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
@@ -31,7 +32,10 @@ void ResetProgramGlobals() {
 void RunMainFlow() {
   CoreState.ParamMatchMode = 2;
 
-  // [identity registration goes here]
+  TFileVersionInfoRec info;
+  SetAppInfo(info, "2.4.0", "2.4.0.160", "Generate string for Shell Scripting Environment",
+             "Linewright", false);
+  AppInfo = info;
 
   GetSlotChar(ParamStatus, StringChar, 1);
   GetSlotNumber(ParamStatus, StringLength, 2);
@@ -54,7 +58,7 @@ void RunMainFlow() {
     CoreState.ErrorDelay = true;
   }
 
-  // [validation, the checks and the dispatch go here]
+  if (!RunChecks()) return;  // an error or an informational path ended the run
 
   if (CharParam.Found && !CharValue.empty()) StringChar = CharValue[0];
   if (StringLength > MaxStringLength) StringLength = MaxStringLength;
