@@ -45,6 +45,7 @@ const std::string& PlatformProgramName() {
 
 std::string ShellQuoteArgument(const std::string& arg) {
   if (!NeedsQuoting(arg)) return arg;
+  if (arg.empty()) return "''";
   // Single quotes keep everything literal; control bytes leave the quotes
   // as $'\xHH' so the terminal never receives them raw.
   std::string out;

@@ -1,0 +1,63 @@
+#include "core/console/text_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/run_capture.h"
+
+TEST(TextStream, TextReachesTheOSInWriteOrderAcrossStreams) {
+  TCaptureScope scope;
+  WriteText(ConsoleOut, "a");
+  WriteLine(ConsoleErr, "b");
+  WriteText(ConsoleOut, "c");
+  WriteLine(ConsoleOut);
+  WriteText(ConsoleErr, "d");
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Both, "ab\r\nc\r\nd");
+  EXPECT_EQ(scope.Capture.Out, "ac\r\n");
+  EXPECT_EQ(scope.Capture.Err, "b\r\nd");
+}
+
+TEST(TextStream, PipeOutputIsBatchedIntoFewWrites) {
+  TCaptureScope scope;
+  const std::string line(1024, '#');
+  for (int i = 0; i < 1000; ++i) WriteLine(ConsoleOut, line);
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Out.size(), 1000u * 1026u);
+  EXPECT_LE(scope.Capture.WriteCalls, 20);
+}
+
+TEST(TextStream, TerminalGetsEveryCompletedLineAtOnce) {
+  TCaptureScope scope;
+  scope.Capture.OutIsTerminal = true;
+  BindConsoleStreams();  // forget the earlier answer to "is it a terminal?"
+  WriteText(ConsoleOut, "partial");
+  EXPECT_EQ(scope.Capture.Out, "");
+  WriteLine(ConsoleOut, " line");
+  EXPECT_EQ(scope.Capture.Out, "partial line\r\n");
+  WriteText(ConsoleOut, "x");
+  FlushStream(ConsoleOut);
+  EXPECT_EQ(scope.Capture.Out, "partial line\r\nx");
+}
+
+TEST(TextStream, LargeWritesPassThroughWhole) {
+  TCaptureScope scope;
+  const std::string big(200000, 'z');
+  WriteText(ConsoleOut, "head");
+  WriteText(ConsoleOut, big);
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Out, "head" + big);
+}
+
+TEST(TextStream, RebindingSendsConsoleOutToStandardErrorInOrder) {
+  TCaptureScope scope;
+  WriteText(ConsoleOut, "before ");
+  WriteText(ConsoleErr, "report ");
+  RebindConsoleOutToErr();
+  WriteLine(ConsoleOut, "help");
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Out, "before ");
+  EXPECT_EQ(scope.Capture.Err, "report help\r\n");
+  EXPECT_EQ(scope.Capture.Both, "before report help\r\n");
+}

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "core/platform/platform.h"
+
+TEST(ShellQuoteArgument, QuotesWhatAShellWouldMisread) {
+  const struct {
+    std::string in;
+    std::string out;
+  } cases[] = {
+      {"=", "="},
+      {"-n=3", "-n=3"},
+      {"/opt/tools/Linewright", "/opt/tools/Linewright"},
+      {"", "''"},
+      {"two words", "'two words'"},
+      {"it's", "'it'\\''s'"},
+      {"\"|\"", "'\"|\"'"},
+      {"$HOME", "'$HOME'"},
+      {"a*b", "'a*b'"},
+      {"\x1b[31m", "$'\\x1B''[31m'"},
+      {"a\tb", "'a'$'\\x09''b'"},
+      {"\x7f", "$'\\x7F'"},
+      {"\xc3\xa9", "\xc3\xa9"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShellQuoteArgument(c.in), c.out) << c.in;
+}
+
+TEST(PlatformCommandLine, RebuildsTheLineFromTheArguments) {
+  std::vector<std::string> args{"=", "50", "", "two words", "-c:\x07"};
+  PlatformUseTestArguments(&args, "./Linewright", "/x/Linewright");
+  EXPECT_EQ(PlatformCommandLine(), "./Linewright = 50 '' 'two words' '-c:'$'\\x07'");
+  PlatformUseTestArguments(nullptr, "", "");
+}
