@@ -1,0 +1,1 @@
+# Install rules: filled in by the distribution work.

@@ -1,0 +1,1 @@
+# Packages: filled in by the distribution work.
