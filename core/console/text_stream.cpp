@@ -25,6 +25,7 @@ bool IsTerminal(TStreamSink& sink) {
 }
 
 void Append(TStreamSink& sink, const char* data, std::size_t size) {
+  if (size == 0) return;
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
   if (size <= sizeof sink.Buffer - sink.Used) {
