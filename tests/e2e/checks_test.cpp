@@ -14,7 +14,10 @@ const char kBadLength[] = "Invalid Parameters Provided:  String length must be a
 
 std::string Joined(const std::vector<std::string>& args) {
   std::string line = "Linewright";
-  for (const std::string& a : args) line += " " + (a.empty() ? std::string("''") : a);
+  // As the report shows it: quoted the way a POSIX shell needs it.
+  for (const std::string& a : args) {
+    line += " " + (a.empty() || a.find(' ') != std::string::npos ? "'" + a + "'" : a);
+  }
   return line;
 }
 
