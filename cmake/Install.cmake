@@ -1,1 +1,78 @@
-# Install rules: filled in by the distribution work.
+# Install rules. Two components:
+#   Runtime     - the program, its man page, shell completions and documents
+#   Development - the CorvaneCore static library, its headers and the CMake
+#                 package that lets the family's other tools find_package it
+# On Windows only the program and its two documents are installed.
+include(GNUInstallDirs)
+
+# Documents go where the package name says (share/doc/linewright), unless the
+# builder chose a directory.
+if("$CACHE{CMAKE_INSTALL_DOCDIR}" STREQUAL "")
+  set(CMAKE_INSTALL_DOCDIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/linewright")
+endif()
+
+set(LINEWRIGHT_DOC_FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE)
+
+if(WIN32)
+  # A flat folder: Linewright.exe beside its README and LICENSE.
+  install(TARGETS linewright RUNTIME DESTINATION . COMPONENT Runtime)
+  install(FILES ${LINEWRIGHT_DOC_FILES} DESTINATION . COMPONENT Runtime)
+  return()
+endif()
+
+# ---- Runtime ---------------------------------------------------------------
+install(TARGETS linewright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+install(FILES ${CMAKE_SOURCE_DIR}/doc/linewright.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME linewright COMPONENT Runtime)
+install(FILES ${CMAKE_SOURCE_DIR}/completions/_linewright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions COMPONENT Runtime)
+install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.fish
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d COMPONENT Runtime)
+
+# The licence also as "copyright", the name a Debian system looks for.
+file(READ ${CMAKE_SOURCE_DIR}/LICENSE _linewright_license)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/copyright @ONLY CONTENT
+[[Linewright @PROJECT_VERSION@ and the CorvaneCore library
+
+Upstream author: The Linewright developers
+License: MIT (the full text follows)
+
+@_linewright_license@]])
+install(FILES ${LINEWRIGHT_DOC_FILES} ${CMAKE_BINARY_DIR}/install/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Runtime)
+
+# ---- Development: the CorvaneCore package ------------------------------------
+set(CORVANECORE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/CorvaneCore)
+
+# Consumers see the headers as "core/..." under the include directory, and
+# need the language level the headers are written in.
+target_include_directories(corvane_core PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+target_compile_features(corvane_core PUBLIC cxx_std_20)
+set_target_properties(corvane_core PROPERTIES EXPORT_NAME core)
+# The same name inside this tree, so in-tree and installed consumers read alike.
+add_library(CorvaneCore::core ALIAS corvane_core)
+
+install(TARGETS corvane_core EXPORT CorvaneCoreTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/core/
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/core COMPONENT Development
+        FILES_MATCHING PATTERN "*.h")
+install(EXPORT CorvaneCoreTargets NAMESPACE CorvaneCore::
+        DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
+
+include(CMakePackageConfigHelpers)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake @ONLY CONTENT
+[[# CorvaneCore @PROJECT_VERSION@: the family's command-line option framework and
+# console services. Provides the imported target CorvaneCore::core.
+include("${CMAKE_CURRENT_LIST_DIR}/CorvaneCoreTargets.cmake")
+set(CorvaneCore_FOUND TRUE)
+]])
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
+                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
+              ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
+        DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
