@@ -1,4 +1,52 @@
 #include "core/console/error_report.h"
 
-void ReportSyntaxError(const std::string&, bool, bool) {}
-void ReportCustomSyntaxError(TParamStatisticsRec&, const std::string&, bool, bool) {}
+#include "core/console/core_state.h"
+#include "core/console/text_stream.h"
+#include "core/platform/platform.h"
+
+namespace {
+
+const char kSyntaxPointer[] = "(See Syntax Definition Below)";
+const char kPausePrompt[] = "Press Any Key to Continue...";
+const int kPauseDots = 30;
+
+void WriteReport(const std::string& complaint, bool pause, bool beep) {
+  // Whatever follows an error (help, pause) belongs with the report.
+  RebindConsoleOutToErr();
+  WriteText(ConsoleErr, "Invalid or Incomplete Syntax!\r\n");
+  WriteLine(ConsoleErr);
+  WriteText(ConsoleErr, "Execution Path ... ");
+  WriteText(ConsoleErr, ExePath);
+  WriteText(ConsoleErr, "\r\n");
+  WriteText(ConsoleErr, "You entered ...... ");
+  WriteLine(ConsoleErr, PlatformCommandLine());
+  WriteErrorMessage(complaint, "\r\n");
+  if (beep) {
+    // The sound should accompany a report the user can already read.
+    FlushStream(ConsoleErr);
+    PlatformAlert();
+  }
+  if (pause) WaitWithDots(kPauseDots, kPausePrompt);
+}
+
+}  // namespace
+
+void ReportSyntaxError(const std::string& msg, bool pause, bool beep) {
+  // An empty message gets the pointer alone rather than a line that starts
+  // with a stray space.
+  std::string complaint = msg;
+  if (!complaint.empty() && complaint.back() != ' ') complaint += ' ';
+  complaint += kSyntaxPointer;
+  WriteReport(complaint, pause, beep);
+}
+
+void ReportCustomSyntaxError(TParamStatisticsRec&, const std::string& msg, bool pause, bool beep) {
+  WriteReport(msg, pause, beep);
+}
+
+void WriteErrorMessage(const std::string& body, const std::string& prefix) {
+  WriteText(ConsoleErr, prefix);
+  WriteText(ConsoleErr, body);
+  WriteText(ConsoleErr, "\r\n");
+  WriteLine(ConsoleErr);
+}

@@ -1,9 +1,12 @@
 // POSIX implementation of the platform layer (Linux, macOS, the BSDs).
 #include <errno.h>
+#include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -75,17 +78,180 @@ bool OsIsTerminal(TStdStream stream) {
   return isatty(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO) == 1;
 }
 
-void OsExit(int status) { _exit(status); }
+void OsExit(int status) {
+  // A write can fail while the pause holds the terminal; never leave it without echo.
+  OsStopKeyPolling();
+  _exit(status);
+}
 
 // ---- Console input -----------------------------------------------------------
 
-void OsStartKeyPolling() {}
+// A key is read from the controlling terminal, whatever standard input is.
+// While the pause runs the terminal is non-canonical without echo, with its
+// signal keys still working; it is put back as it was when the pause ends or
+// the process is interrupted. A background job, or a process without a
+// terminal, leaves the terminal alone: no key can end its pause.
 
-bool OsKeyPressed() { return false; }
+namespace {
 
-void OsStopKeyPolling() {}
+int TtyFd = -1;
+termios SavedTermios;
+// True while the terminal may be in pause mode; read by the signal handler.
+volatile sig_atomic_t PauseModeActive = 0;
 
-void OsAlert() {}
+// What ends or stops a process by default and may arrive during a pause.
+// SIGPIPE is here because the dots may go to a pipe whose reader has gone.
+const int kPauseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGTSTP};
+const int kPauseSignalCount = static_cast<int>(sizeof kPauseSignals / sizeof kPauseSignals[0]);
+struct sigaction OldActions[kPauseSignalCount];
+bool HandlerInstalled[kPauseSignalCount];
+
+int PauseSignalIndex(int sig) {
+  for (int i = 0; i < kPauseSignalCount; ++i) {
+    if (kPauseSignals[i] == sig) return i;
+  }
+  return -1;
+}
+
+sigset_t PauseSignalSet(bool withTtou) {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int sig : kPauseSignals) sigaddset(&set, sig);
+  // Putting the terminal back must work even from the background, where the
+  // kernel would otherwise stop the process for touching it.
+  if (withTtou) sigaddset(&set, SIGTTOU);
+  return set;
+}
+
+bool InForeground(int fd) {
+  pid_t owner = tcgetpgrp(fd);
+  return owner != -1 && owner == getpgrp();
+}
+
+// Async-signal-safe: called from the handler as well.
+void RestoreTerminal() {
+  if (PauseModeActive == 0) return;
+  PauseModeActive = 0;
+  tcsetattr(TtyFd, TCSANOW, &SavedTermios);
+}
+
+void EnterPauseMode() {
+  termios pauseMode = SavedTermios;
+  pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
+  // Ctrl-S would otherwise freeze the dots instead of counting as a key.
+  pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
+  pauseMode.c_cc[VMIN] = 0;
+  pauseMode.c_cc[VTIME] = 0;
+  sigset_t block = PauseSignalSet(false);
+  sigset_t old;
+  sigprocmask(SIG_BLOCK, &block, &old);
+  // Marked first, so that a signal can never find the terminal changed but
+  // unmarked.
+  PauseModeActive = 1;
+  tcsetattr(TtyFd, TCSANOW, &pauseMode);
+  sigprocmask(SIG_SETMASK, &old, nullptr);
+}
+
+void OnPauseSignal(int sig) {
+  int savedErrno = errno;
+  RestoreTerminal();
+  int index = PauseSignalIndex(sig);
+  if (index >= 0) {
+    struct sigaction ours;
+    sigaction(sig, &OldActions[index], &ours);
+    if (sig == SIGTSTP) {
+      // Stop now as the default would; once continued, the pause goes on
+      // and the next key check puts the terminal back into pause mode.
+      sigset_t unblock;
+      sigemptyset(&unblock);
+      sigaddset(&unblock, SIGTSTP);
+      sigset_t old;
+      sigprocmask(SIG_UNBLOCK, &unblock, &old);
+      raise(SIGTSTP);
+      sigprocmask(SIG_SETMASK, &old, nullptr);
+      sigaction(SIGTSTP, &ours, nullptr);
+    } else {
+      // Delivered with its usual effect as soon as the handler returns.
+      raise(sig);
+    }
+  }
+  errno = savedErrno;
+}
+
+void InstallPauseHandlers() {
+  struct sigaction ours {};
+  ours.sa_handler = OnPauseSignal;
+  ours.sa_mask = PauseSignalSet(true);
+  ours.sa_flags = SA_RESTART;
+  for (int i = 0; i < kPauseSignalCount; ++i) {
+    HandlerInstalled[i] = false;
+    if (sigaction(kPauseSignals[i], nullptr, &OldActions[i]) != 0) continue;
+    // An ignored signal stays ignored (nohup, background jobs of scripts).
+    if ((OldActions[i].sa_flags & SA_SIGINFO) == 0 && OldActions[i].sa_handler == SIG_IGN) continue;
+    HandlerInstalled[i] = sigaction(kPauseSignals[i], &ours, nullptr) == 0;
+  }
+}
+
+void RemovePauseHandlers() {
+  for (int i = 0; i < kPauseSignalCount; ++i) {
+    if (HandlerInstalled[i]) sigaction(kPauseSignals[i], &OldActions[i], nullptr);
+    HandlerInstalled[i] = false;
+  }
+}
+
+}  // namespace
+
+void OsStartKeyPolling() {
+  if (TtyFd >= 0) return;
+  int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return;
+  if (!InForeground(fd) || tcgetattr(fd, &SavedTermios) != 0) {
+    close(fd);
+    return;
+  }
+  TtyFd = fd;
+  InstallPauseHandlers();
+  EnterPauseMode();
+  tcflush(TtyFd, TCIFLUSH);
+}
+
+bool OsKeyPressed() {
+  if (TtyFd < 0 || !InForeground(TtyFd)) return false;
+  // Back in the foreground after a stop: the terminal was put back then.
+  if (PauseModeActive == 0) EnterPauseMode();
+  pollfd input{TtyFd, POLLIN, 0};
+  if (poll(&input, 1, 0) != 1) return false;
+  // A hung-up terminal reports readable forever; it holds no key.
+  return (input.revents & POLLIN) != 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+}
+
+void OsStopKeyPolling() {
+  if (TtyFd < 0) return;
+  sigset_t block = PauseSignalSet(true);
+  sigset_t old;
+  sigprocmask(SIG_BLOCK, &block, &old);
+  RestoreTerminal();
+  // The key that ended the pause and anything typed with it go too; in the
+  // background the input belongs to another job.
+  if (InForeground(TtyFd)) tcflush(TtyFd, TCIFLUSH);
+  RemovePauseHandlers();
+  close(TtyFd);
+  TtyFd = -1;
+  // A signal that came in meanwhile now takes its usual effect.
+  sigprocmask(SIG_SETMASK, &old, nullptr);
+}
+
+void OsAlert() {
+  // The bell goes to the terminal only, never into a redirected stream; a
+  // background job keeps quiet, since with TOSTOP writing would stop it.
+  int fd = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return;
+  if (InForeground(fd)) {
+    while (write(fd, "\a", 1) < 0 && errno == EINTR) {
+    }
+  }
+  close(fd);
+}
 
 void OsSleep(int milliseconds) {
   if (milliseconds <= 0) return;

@@ -1,0 +1,101 @@
+#include "core/console/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/console/core_state.h"
+#include "core/console/text_stream.h"
+#include "tests/support/run_capture.h"
+
+namespace {
+
+std::string Head(const std::string& dir, const std::string& typed) {
+  return "Invalid or Incomplete Syntax!\r\n\r\n"
+         "Execution Path ... " + dir + "\r\n"
+         "You entered ...... " + typed + "\r\n";
+}
+
+const char kPrompt[] = "Press Any Key to Continue...";
+
+}  // namespace
+
+TEST(ReportSyntaxError, PointsToTheSyntaxWithExactlyOneSpace) {
+  const struct {
+    const char* msg;
+    const char* complaint;
+  } cases[] = {
+      {"Length missing", "Length missing (See Syntax Definition Below)"},
+      {"Length missing ", "Length missing (See Syntax Definition Below)"},
+      {"Two  ", "Two  (See Syntax Definition Below)"},
+      {"", "(See Syntax Definition Below)"},
+  };
+  for (const auto& c : cases) {
+    TCaptureScope scope({"=", "x"});
+    ReportSyntaxError(c.msg, false, false);
+    FlushAllStreams();
+    EXPECT_EQ(scope.Capture.Err,
+              Head("/opt/tools/", "Linewright = x") + "\r\n" + c.complaint + "\r\n\r\n")
+        << '"' << c.msg << '"';
+    EXPECT_EQ(scope.Capture.Out, "");
+    EXPECT_EQ(scope.Console.Alerts + scope.Console.Starts, 0);
+  }
+}
+
+TEST(ReportCustomSyntaxError, PrintsTheComplaintUnchangedAndQuotesASpacedDirectory) {
+  TCaptureScope scope({"two words", "-n=3"}, "/opt/My Tools/Linewright", "./Linewright");
+  ReportCustomSyntaxError(CustomValidation, "Bad length ", false, false);
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Err, Head("\"/opt/My Tools/\"", "./Linewright 'two words' -n=3") +
+                                   "\r\nBad length \r\n\r\n");
+}
+
+TEST(WriteErrorMessage, WritesPrefixBodyAndAnEmptyLineToStandardError) {
+  TCaptureScope scope;
+  WriteErrorMessage("body", "pre:");
+  WriteErrorMessage("", "");
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Err, "pre:body\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(scope.Capture.Out, "");
+}
+
+TEST(ErrorReport, SendsConsoleOutToStandardErrorFromThenOn) {
+  TCaptureScope scope;
+  ReportCustomSyntaxError(CustomValidation, "m", false, false);
+  WriteLine(ConsoleOut, "help");
+  FlushAllStreams();
+  EXPECT_EQ(scope.Capture.Out, "");
+  EXPECT_EQ(scope.Capture.Err.substr(scope.Capture.Err.size() - 11), "m\r\n\r\nhelp\r\n");
+}
+
+TEST(ErrorReport, SoundsAndPausesAsTheFlagsSay) {
+  const struct {
+    bool pause, beep;
+    int alerts, starts;
+    std::string tail;
+  } cases[] = {
+      {false, true, 1, 0, ""},
+      {true, false, 0, 1, std::string(kPrompt) + std::string(30, '.') + "\r\n\r\n"},
+      {true, true, 1, 1, std::string(kPrompt) + std::string(30, '.') + "\r\n\r\n"},
+  };
+  for (const auto& c : cases) {
+    TCaptureScope scope;
+    ReportSyntaxError("m", c.pause, c.beep);
+    FlushAllStreams();
+    const std::string body = Head("/opt/tools/", "Linewright") +
+                             "\r\nm (See Syntax Definition Below)\r\n\r\n";
+    EXPECT_EQ(scope.Capture.Err, body + c.tail);
+    EXPECT_EQ(scope.Capture.Out, "");
+    EXPECT_EQ(scope.Console.Alerts, c.alerts);
+    EXPECT_EQ(scope.Console.Starts, c.starts);
+    EXPECT_EQ(scope.Console.SleptMs, c.pause ? 7500 : 0);
+  }
+}
+
+TEST(ErrorReport, HasTheWholeReportOutBeforeTheAlert) {
+  TCaptureScope scope;
+  ReportCustomSyntaxError(CustomValidation, "m", false, true);
+  // Nothing flushed here: the report must already have reached the OS.
+  EXPECT_EQ(scope.Capture.Err, Head("/opt/tools/", "Linewright") + "\r\nm\r\n\r\n");
+  EXPECT_EQ(scope.Console.Alerts, 1);
+}

@@ -1,0 +1,405 @@
+// The pause against a real terminal: a pseudo-terminal whose far end the
+// test types into and reads from, with the pause running in a child process.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+#if defined(__APPLE__)
+#include <util.h>
+#elif defined(__FreeBSD__) || defined(__DragonFly__)
+#include <libutil.h>
+#else
+#include <pty.h>
+#include <utmp.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/console/core_state.h"
+#include "core/console/error_report.h"
+#include "core/console/text_stream.h"
+#include "core/platform/platform.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char kPrompt[] = "Wait:";
+
+struct TPty {
+  int Master = -1;
+  int Slave = -1;  // kept open by the test to look at the terminal's settings
+  termios Before{};
+  TPty() {
+    if (openpty(&Master, &Slave, nullptr, nullptr, nullptr) != 0) return;
+    tcgetattr(Slave, &Before);
+    // Something a restore to stock settings would lose, and strict rules for
+    // background jobs.
+    Before.c_lflag |= TOSTOP;
+    Before.c_lflag &= static_cast<tcflag_t>(~ECHOKE);
+    tcsetattr(Slave, TCSANOW, &Before);
+    tcgetattr(Slave, &Before);
+  }
+  ~TPty() {
+    close(Master);
+    close(Slave);
+  }
+  termios Now() const {
+    termios now{};
+    tcgetattr(Slave, &now);
+    return now;
+  }
+  void Type(const std::string& keys) const {
+    ASSERT_EQ(write(Master, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+};
+
+bool SameSettings(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+bool InPauseMode(const termios& t) {
+  return (t.c_lflag & (ICANON | ECHO)) == 0 && (t.c_lflag & ISIG) != 0;
+}
+
+void UseRealConsole() {
+  PlatformUseTestArguments(nullptr, "", "");
+  PlatformUseOutputCapture(nullptr);
+  PlatformUseConsoleDouble(nullptr);
+  BindConsoleStreams();
+}
+
+// The child's result: 0 when the next line it reads is "after" (whatever was
+// typed before and during the pause was discarded), 10 otherwise.
+int PauseThenReadALine(int count) {
+  UseRealConsole();
+  WaitWithDots(count, kPrompt);
+  FlushAllStreams();
+  char line[64];
+  ssize_t n = read(STDIN_FILENO, line, sizeof line);
+  return n == 6 && std::memcmp(line, "after\n", 6) == 0 ? 0 : 10;
+}
+
+template <typename Body>
+pid_t ForkOnTerminal(const TPty& pty, Body body) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(pty.Master);
+    // The test runner's own dispositions (nohup, say) must not change what a
+    // signal does to the child.
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGTSTP}) signal(sig, SIG_DFL);
+    if (login_tty(pty.Slave) != 0) _exit(99);
+    _exit(body());
+  }
+  return pid;
+}
+
+// What one end of a terminal or pipe showed, with the arrival time of the
+// prompt and of every dot after it.
+struct TTranscript {
+  explicit TTranscript(int fd) : Fd(fd) {}
+  int Fd = -1;
+  std::string Seen;
+  Clock::time_point Start = Clock::now();
+  Clock::time_point PromptAt{};
+  std::vector<Clock::time_point> DotsAt;
+  bool Prompted() const { return PromptAt != Clock::time_point{}; }
+  int Dots() const { return static_cast<int>(DotsAt.size()); }
+  // The prompt line has been closed.
+  bool Ended() const {
+    std::size_t at = Seen.find(kPrompt);
+    return at != std::string::npos && Seen.find('\n', at) != std::string::npos;
+  }
+  long MsBetween(Clock::time_point a, Clock::time_point b) const {
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(b - a).count());
+  }
+};
+
+template <typename Done>
+bool ReadUntil(TTranscript& t, Done done, int timeoutMs = 5000) {
+  Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done(t)) {
+    long left = t.MsBetween(Clock::now(), deadline);
+    if (left <= 0) return false;
+    pollfd input{t.Fd, POLLIN, 0};
+    if (poll(&input, 1, static_cast<int>(left)) <= 0) continue;
+    char buffer[256];
+    ssize_t n = read(t.Fd, buffer, sizeof buffer);
+    if (n <= 0) return done(t);
+    for (ssize_t i = 0; i < n; ++i) {
+      t.Seen += buffer[i];
+      if (!t.Prompted() && t.Seen.size() >= sizeof kPrompt - 1 &&
+          t.Seen.compare(t.Seen.size() - (sizeof kPrompt - 1), std::string::npos, kPrompt) == 0) {
+        t.PromptAt = Clock::now();
+      } else if (t.Prompted() && !t.Ended() && buffer[i] == '.') {
+        t.DotsAt.push_back(Clock::now());
+      }
+    }
+  }
+  return true;
+}
+
+// Waits for the child, killing it if it takes longer than the test allows.
+int WaitForChild(pid_t pid, int timeoutMs = 5000) {
+  Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (Clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      ADD_FAILURE() << "the child hung";
+      return -1;
+    }
+    usleep(5000);
+  }
+  return status;
+}
+
+int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+
+// Runs job in a process group of its own, in the terminal's foreground or
+// background, as a job-control shell would. A stopped job is checked and
+// continued. The result: the number of stops when the job exited with 0 and
+// every stop found the terminal as before, 20 and up otherwise.
+template <typename Job>
+int RunAsJob(bool foreground, Job job) {
+  signal(SIGTTOU, SIG_IGN);
+  termios before{};
+  tcgetattr(STDIN_FILENO, &before);
+  pid_t pid = fork();
+  if (pid == 0) {
+    setpgid(0, 0);
+    if (foreground) tcsetpgrp(STDIN_FILENO, getpgrp());
+    signal(SIGTTOU, SIG_DFL);
+    _exit(job());
+  }
+  setpgid(pid, pid);
+  if (foreground) tcsetpgrp(STDIN_FILENO, pid);
+  int stops = 0;
+  for (;;) {
+    int status = 0;
+    if (waitpid(pid, &status, WUNTRACED) < 0) return 20;
+    if (WIFEXITED(status)) return WEXITSTATUS(status) == 0 ? stops : 21;
+    if (!WIFSTOPPED(status)) return 22;
+    termios now{};
+    tcgetattr(STDIN_FILENO, &now);
+    if (!foreground || !SameSettings(before, now)) {
+      kill(pid, SIGKILL);
+      return 23;
+    }
+    ++stops;
+    tcsetpgrp(STDIN_FILENO, pid);
+    kill(-pid, SIGCONT);
+  }
+}
+
+}  // namespace
+
+TEST(KeyPollingPty, TypeaheadIsDiscardedAndAnUntouchedPauseRunsEveryStep) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] {
+    usleep(200000);  // the typeahead below is waiting by the time the pause starts
+    return PauseThenReadALine(4);
+  });
+  pty.Type("early\nx");
+  TTranscript t{pty.Master};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Prompted(); })) << t.Seen;
+  EXPECT_TRUE(InPauseMode(pty.Now()));
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  pty.Type("after\n");
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "input from before the pause was kept";
+  EXPECT_EQ(t.Dots(), 4) << t.Seen;
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+  ASSERT_EQ(t.Dots(), 4);
+  // One step of 250 ms per dot; generous above, since the machine may be busy.
+  long total = t.MsBetween(t.PromptAt, t.DotsAt[3]);
+  EXPECT_GE(total, 950);
+  EXPECT_LE(total, 2500);
+  for (int i = 1; i < 4; ++i) EXPECT_GE(t.MsBetween(t.DotsAt[i - 1], t.DotsAt[i]), 150) << i;
+}
+
+TEST(KeyPollingPty, AKeyDuringTheThirdStepEndsThePauseWithThreeDots) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] { return PauseThenReadALine(30); });
+  TTranscript t{pty.Master};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 2; })) << t.Seen;
+  usleep(100000);  // well inside the third step
+  pty.Type("k");
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  pty.Type("after\n");
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the key that ended the pause was kept";
+  EXPECT_EQ(t.Dots(), 3) << t.Seen;
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+}
+
+TEST(KeyPollingPty, AnInterruptedPauseLeavesTheTerminalAsItWas) {
+  const struct {
+    const char* keys;  // typed, or nullptr: the signal is sent
+    int signal;
+  } cases[] = {{"\x03", SIGINT}, {nullptr, SIGTERM}, {nullptr, SIGHUP}, {nullptr, SIGPIPE}};
+  for (const auto& c : cases) {
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    pid_t pid = ForkOnTerminal(pty, [] { return PauseThenReadALine(30); });
+    TTranscript t{pty.Master};
+    ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
+    EXPECT_TRUE(InPauseMode(pty.Now()));
+    if (c.keys != nullptr) {
+      pty.Type(c.keys);
+    } else {
+      kill(pid, c.signal);
+    }
+    int status = WaitForChild(pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << c.signal << ": " << status;
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << c.signal;
+  }
+}
+
+TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] {
+    return RunAsJob(true, [] {
+      UseRealConsole();
+      WaitWithDots(5, kPrompt);
+      FlushAllStreams();
+      return 0;
+    });
+  });
+  TTranscript t{pty.Master};
+  // Ctrl-Z twice: each time the job control shell checks the terminal, then
+  // continues the job.
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
+  pty.Type("\x1a");
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 3; })) << t.Seen;
+  EXPECT_TRUE(InPauseMode(pty.Now())) << "not back in pause mode after the stop";
+  pty.Type("\x1a");
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 2) << "two stops, the terminal restored for each";
+  EXPECT_EQ(t.Dots(), 5);
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+}
+
+TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  pid_t pid = ForkOnTerminal(pty, [&out] {
+    return RunAsJob(false, [&out] {
+      dup2(out[1], STDOUT_FILENO);
+      dup2(out[1], STDERR_FILENO);
+      UseRealConsole();
+      PlatformAlert();
+      WaitWithDots(2, kPrompt);
+      FlushAllStreams();
+      return 0;
+    });
+  });
+  close(out[1]);
+  TTranscript t{out[0]};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+  pty.Type("k");  // the foreground's input: it neither ends this pause nor is taken away
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the background job stopped";
+  close(out[0]);
+  EXPECT_EQ(t.Seen, std::string(kPrompt) + "..\r\n\r\n");
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+  TTranscript terminal{pty.Master};
+  ReadUntil(terminal, [](const TTranscript&) { return false; }, 100);
+  EXPECT_EQ(terminal.Seen, "k") << "only the echo of the key";
+}
+
+TEST(KeyPollingPty, TheAlertRingsOnTheTerminalAfterTheReportAndBeforeThePrompt) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] {
+    UseRealConsole();
+    static const std::vector<std::string> args{"="};
+    PlatformUseTestArguments(&args, "Linewright", "/opt/tools/Linewright");
+    ExePath = "/opt/tools/";
+    ReportCustomSyntaxError(CustomValidation, "Length missing", true, true);
+    FlushAllStreams();
+    return 0;
+  });
+  TTranscript t{pty.Master};
+  auto prompted = [](const TTranscript& s) {
+    return s.Seen.find("Continue...") != std::string::npos;
+  };
+  ASSERT_TRUE(ReadUntil(t, prompted)) << t.Seen;
+  pty.Type("k");
+  ReadUntil(t, [](const TTranscript& s) {
+    std::size_t end = s.Seen.find('\n', s.Seen.find("Continue"));
+    return end != std::string::npos && s.Seen.find('\n', end + 1) != std::string::npos;
+  });
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
+  std::string shown;
+  for (char c : t.Seen) {
+    if (c != '\r') shown += c;
+  }
+  EXPECT_EQ(shown.substr(0, shown.find("Continue")),
+            "Invalid or Incomplete Syntax!\n\nExecution Path ... /opt/tools/\n"
+            "You entered ...... Linewright =\n\nLength missing\n\n\aPress Any Key to ");
+}
+
+TEST(KeyPollingPty, TheAlertNeverGoesIntoRedirectedStreams) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  pid_t pid = ForkOnTerminal(pty, [&out] {
+    dup2(out[1], STDOUT_FILENO);
+    dup2(out[1], STDERR_FILENO);
+    PlatformAlert();
+    return 0;
+  });
+  close(out[1]);
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
+  TTranscript streams{out[0]};
+  ReadUntil(streams, [](const TTranscript&) { return false; }, 100);
+  close(out[0]);
+  TTranscript terminal{pty.Master};
+  ReadUntil(terminal, [](const TTranscript&) { return false; }, 100);
+  EXPECT_EQ(streams.Seen, "");
+  EXPECT_EQ(terminal.Seen, "\a");
+}
+
+TEST(KeyPollingPty, WithoutATerminalThePauseRunsItsStepsAndReturns) {
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  Clock::time_point start = Clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(out[0]);
+    setsid();  // no controlling terminal from here on
+    int null = open("/dev/null", O_RDONLY);
+    dup2(null, STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    dup2(out[1], STDERR_FILENO);
+    UseRealConsole();
+    PlatformAlert();
+    WaitWithDots(4, kPrompt);
+    FlushAllStreams();
+    _exit(0);
+  }
+  close(out[1]);
+  TTranscript t{out[0]};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
+  close(out[0]);
+  EXPECT_EQ(t.Seen, std::string(kPrompt) + "....\r\n\r\n");
+  long ms = t.MsBetween(start, Clock::now());
+  EXPECT_GE(ms, 950);
+  EXPECT_LE(ms, 3000);
+}
