@@ -1,6 +1,9 @@
 # Writes the build stamps into OUTPUT. With SOURCE_DATE_EPOCH set the stamp is
-# that moment in UTC, so two builds of one commit are byte-identical.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
+# that moment in UTC (string(TIMESTAMP) reads the variable itself), so two
+# builds of one commit are byte-identical whatever the builder's time zone.
+# Without it the stamp is the local time of the build. An empty variable
+# counts as unset, as it does for string(TIMESTAMP).
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
   string(TIMESTAMP _time "%Y/%m/%d %H:%M:%S" UTC)
 else()
   string(TIMESTAMP _time "%Y/%m/%d %H:%M:%S")

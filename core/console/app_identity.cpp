@@ -1,3 +1,93 @@
+// The application identity record and the case-insensitive replace it uses.
 #include "core/console/app_identity.h"
 
-void SetAppInfo(TFileVersionInfoRec&, const std::string&, const std::string&, const std::string&, const std::string&, bool) {}
+#include "core/console/core_state.h"
+#include "core/platform/platform.h"
+
+namespace {
+
+// The core's maker lines: one short line each, plain ASCII.
+constexpr const char kLegalNotice[] = "Copyright (c) 2026 The Linewright developers. MIT License.";
+constexpr const char kAuthorInfo[] =
+    "Written by the Linewright developers; source and documentation ship with the program.";
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string UpperAscii(std::string s) {
+  for (char& c : s) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return s;
+}
+
+std::string LowerAsciiText(const std::string& s) {
+  std::string out = s;
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+// The extension of a file name, dot included: the text from its last ".".
+// Leading dots belong to the name (".hidden" has none), so a hidden file
+// never loses its whole name to the extension.
+std::string ExtensionOf(const std::string& fileName) {
+  std::size_t start = fileName.find_first_not_of('.');
+  if (start == std::string::npos) return {};
+  std::size_t dot = fileName.rfind('.');
+  if (dot == std::string::npos || dot < start) return {};
+  return fileName.substr(dot);
+}
+
+}  // namespace
+
+std::string ReplaceText(const std::string& s, const std::string& oldText,
+                        const std::string& newText, bool firstOnly) {
+  if (oldText.empty()) return s;
+  const std::string haystack = LowerAsciiText(s);
+  const std::string needle = LowerAsciiText(oldText);
+  std::string out;
+  std::size_t from = 0;
+  for (;;) {
+    std::size_t hit = haystack.find(needle, from);
+    if (hit == std::string::npos) break;
+    out.append(s, from, hit - from);
+    out += newText;
+    from = hit + needle.size();
+    if (firstOnly) break;
+  }
+  out.append(s, from, std::string::npos);
+  return out;
+}
+
+void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std::string& build,
+                const std::string& description, const std::string& appName, bool upperCaseNames) {
+  // Without the executable's path the name the program was started under
+  // stands in, so the banner and the help never show an empty name.
+  std::string path = PlatformExecutablePath();
+  if (path.empty()) path = PlatformProgramName();
+
+  info.ExeDir = DirectoryOf(path);
+  std::string fileName = path.substr(info.ExeDir.size());
+  if (fileName.empty()) fileName = appName;  // not even argv[0]: the last resort
+  info.FileExt = ExtensionOf(fileName);
+
+  info.FileName = upperCaseNames ? UpperAscii(fileName) : fileName;
+  std::string baseName = ReplaceText(info.FileName, info.FileExt, "", false);
+  // A name made only of its extension (".exe.exe") would vanish entirely.
+  if (baseName.empty()) baseName = info.FileName;
+  info.BaseName = upperCaseNames ? UpperAscii(baseName) : baseName;
+
+  info.FileNameBuild = info.FileName + " v" + build;
+  info.NameBuild = info.BaseName + " v" + build;
+  info.NameVersion = info.BaseName + " v" + version;
+  info.Description = description;
+  info.LegalNotice = kLegalNotice;
+  info.AuthorInfo = kAuthorInfo;
+  info.Reserved1.clear();
+  info.Reserved2.clear();
+  info.Reserved3.clear();
+  info.Reserved4.clear();
+  info.Reserved5.clear();
+  info.Reserved6.clear();
+  info.Reserved7.clear();
+  info.Initialized = true;
+}

@@ -1,4 +1,280 @@
-#include "core/console/app_identity.h"
+// The banner and build-information line, the reading and showing of the
+// build stamps, and the separator line.
+#include <ctime>
 
-void ShowBanner(const TFileVersionInfoRec&, bool, bool) {}
-void PrintSeparator(int, bool) {}
+#include "core/console/app_identity.h"
+#include "core/console/core_state.h"
+#include "core/console/text_stream.h"
+
+namespace {
+
+// The value of a stamp that holds no date (and of one that cannot be read).
+const TStampDateTime kZeroDate{};
+
+const char* const kEnglishMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads 1 to maxDigits decimal digits at pos.
+bool ReadNumber(const std::string& text, std::size_t& pos, std::size_t maxDigits, int& value) {
+  std::size_t start = pos;
+  value = 0;
+  while (pos < text.size() && IsDigit(text[pos]) && pos - start < maxDigits) {
+    value = value * 10 + (text[pos] - '0');
+    ++pos;
+  }
+  return pos > start;
+}
+
+bool ReadChar(const std::string& text, std::size_t& pos, char c) {
+  if (pos >= text.size() || text[pos] != c) return false;
+  ++pos;
+  return true;
+}
+
+void SkipSpaces(const std::string& text, std::size_t& pos) {
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+}
+
+int DaysInMonth(int year, int month) {
+  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// "yyyy/mm/dd", "hh:nn[:ss[.zzz]]" or both separated by spaces. hasDate
+// tells whether a date was read.
+bool ReadStampText(const std::string& text, TStampDateTime& value, bool& hasDate) {
+  TStampDateTime read = kZeroDate;
+  std::size_t pos = 0;
+  int first = 0;
+  hasDate = false;
+  SkipSpaces(text, pos);
+  if (!ReadNumber(text, pos, 4, first)) return false;
+  if (ReadChar(text, pos, '/')) {
+    read.Year = first;
+    if (!ReadNumber(text, pos, 2, read.Month) || !ReadChar(text, pos, '/') ||
+        !ReadNumber(text, pos, 2, read.Day)) {
+      return false;
+    }
+    if (read.Year < 1 || read.Month < 1 || read.Month > 12 || read.Day < 1 ||
+        read.Day > DaysInMonth(read.Year, read.Month)) {
+      return false;
+    }
+    hasDate = true;
+    std::size_t afterDate = pos;
+    SkipSpaces(text, pos);
+    if (pos == text.size()) {
+      value = read;
+      return true;
+    }
+    if (pos == afterDate || !ReadNumber(text, pos, 2, first)) return false;
+  }
+  read.Hour = first;
+  if (!ReadChar(text, pos, ':') || !ReadNumber(text, pos, 2, read.Minute)) return false;
+  if (ReadChar(text, pos, ':')) {
+    if (!ReadNumber(text, pos, 2, read.Second)) return false;
+    if (ReadChar(text, pos, '.') && !ReadNumber(text, pos, 3, read.Millisecond))
+      read.Millisecond = 0;
+  }
+  SkipSpaces(text, pos);
+  if (pos != text.size() || read.Hour > 23 || read.Minute > 59 || read.Second > 59) return false;
+  value = read;
+  return true;
+}
+
+void AppendPadded(std::string& out, int value, int width) {
+  std::string digits = std::to_string(value < 0 ? 0 : value);
+  if (digits.size() < static_cast<std::size_t>(width)) out.append(width - digits.size(), '0');
+  out += digits;
+}
+
+bool StartsWith(const std::string& text, std::size_t pos, const char* code) {
+  return text.compare(pos, std::char_traits<char>::length(code), code) == 0;
+}
+
+std::string MonthName(int month, const TFormatSettings& settings) {
+  if (month < 1 || month > 12) return {};
+  const std::string& name = settings.ShortMonthNames[month - 1];
+  return name.empty() ? kEnglishMonths[month - 1] : name;
+}
+
+TStampDateTime Today() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  TStampDateTime today;
+  today.Year = local.tm_year + 1900;
+  today.Month = local.tm_mon + 1;
+  today.Day = local.tm_mday;
+  return today;
+}
+
+}  // namespace
+
+const char* ArchitectureTag() {
+#if defined(__x86_64__) || defined(_M_X64) || defined(_M_AMD64)
+  return " x64";
+#elif defined(__i386__) || defined(_M_IX86)
+  return " x86";
+#elif defined(__aarch64__) || defined(_M_ARM64)
+  return " arm64";
+#elif defined(__arm__) || defined(_M_ARM)
+  return " arm";
+#elif defined(__riscv) && __riscv_xlen == 64
+  return " riscv64";
+#elif defined(__riscv)
+  return " riscv32";
+#elif defined(__powerpc64__) && defined(__LITTLE_ENDIAN__)
+  return " ppc64le";
+#elif defined(__powerpc64__)
+  return " ppc64";
+#elif defined(__powerpc__)
+  return " ppc";
+#elif defined(__s390x__)
+  return " s390x";
+#elif defined(__loongarch64)
+  return " loongarch64";
+#elif defined(__mips64)
+  return " mips64";
+#elif defined(__mips__)
+  return " mips";
+#elif defined(__sparc__)
+  return " sparc";
+#elif defined(__wasm__)
+  return " wasm";
+#else
+  return " other";
+#endif
+}
+
+std::string ToolchainName() {
+  // clang (and clang-cl) also define __GNUC__ or _MSC_VER, so it comes first.
+#if defined(__clang__)
+  return "Clang " + std::to_string(__clang_major__) + "." + std::to_string(__clang_minor__) + "." +
+         std::to_string(__clang_patchlevel__);
+#elif defined(__GNUC__)
+  return "GCC " + std::to_string(__GNUC__) + "." + std::to_string(__GNUC_MINOR__) + "." +
+         std::to_string(__GNUC_PATCHLEVEL__);
+#elif defined(_MSC_VER)
+  std::string minor = std::to_string(_MSC_VER % 100);
+  return "MSVC " + std::to_string(_MSC_VER / 100) + "." + (minor.size() < 2 ? "0" : "") + minor;
+#else
+  return "C++ " + std::to_string(__cplusplus);
+#endif
+}
+
+std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime& value,
+                                const TFormatSettings& settings) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < pattern.size()) {
+    if (StartsWith(pattern, i, "yyyy")) {
+      AppendPadded(out, value.Year, 4);
+      i += 4;
+    } else if (StartsWith(pattern, i, "mmm")) {
+      out += MonthName(value.Month, settings);
+      i += 3;
+    } else if (StartsWith(pattern, i, "zzz")) {
+      AppendPadded(out, value.Millisecond, 3);
+      i += 3;
+    } else if (StartsWith(pattern, i, "mm") || StartsWith(pattern, i, "dd") ||
+               StartsWith(pattern, i, "hh") || StartsWith(pattern, i, "nn") ||
+               StartsWith(pattern, i, "ss")) {
+      const char code = pattern[i];
+      int field = code == 'm'   ? value.Month
+                  : code == 'd' ? value.Day
+                  : code == 'h' ? value.Hour
+                  : code == 'n' ? value.Minute
+                                : value.Second;
+      AppendPadded(out, field, 2);
+      i += 2;
+    } else {
+      const char c = pattern[i];
+      out += c == ':' ? settings.TimeSeparator : c == '/' ? settings.DateSeparator : c;
+      ++i;
+    }
+  }
+  return out;
+}
+
+TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string& /*datePattern*/) {
+  // A fraction of a second is read as exactly three digits (padded with
+  // zeros or cut); whatever follows a second "." is dropped.
+  std::string text = stamp;
+  std::size_t dot = stamp.find('.');
+  if (dot != std::string::npos) {
+    std::size_t next = stamp.find('.', dot + 1);
+    std::string fraction =
+        stamp.substr(dot + 1, next == std::string::npos ? std::string::npos : next - dot - 1);
+    if (!fraction.empty()) text = stamp.substr(0, dot + 1) + (fraction + "000").substr(0, 3);
+  }
+
+  TStampDateTime value = kZeroDate;
+  bool hasDate = false;
+  if (!ReadStampText(text, value, hasDate)) return kZeroDate;
+  // A stamp holding only a time is taken as today at that time. Today's date
+  // is put in directly, so the date pattern the caller names is not needed
+  // to read a formatted date back.
+  if (!hasDate) {
+    TStampDateTime today = Today();
+    value.Year = today.Year;
+    value.Month = today.Month;
+    value.Day = today.Day;
+  }
+  return value;
+}
+
+std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withBuild,
+                                     bool withBanner, const std::string& dateStamp,
+                                     const std::string& timeStamp,
+                                     const TFormatSettings& settings) {
+  std::vector<std::string> lines;
+  const std::string arch = ArchitectureTag();
+  if (withBanner) {
+    TStampDateTime built = kZeroDate;
+    bool hasDate = false;
+    if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
+    const std::string dateText = " (" + FormatStampDateTime("dd mmm yyyy", built, settings) + ") ";
+    lines.push_back(info.NameVersion + arch + dateText + "- " + info.Description);
+    lines.push_back(info.LegalNotice);
+    lines.push_back(info.AuthorInfo);
+    lines.emplace_back();
+  }
+  if (withBuild) {
+    // Whole hours only: the build line names the hour of the build.
+    const std::string compiledText =
+        " was compiled on " + FormatStampDateTime("dd mmm yyyy @ hh:00:00",
+                                                  BuildStampToDateTime(timeStamp, "mm/dd/yyyy"),
+                                                  settings);
+    lines.push_back(info.FileNameBuild + arch + compiledText + " using " + ToolchainName());
+    if (withBanner) lines.emplace_back();
+  }
+  return lines;
+}
+
+void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner) {
+  if (CoreState.BannerShown) return;
+  // The locale is consulted only when a date is about to be shown.
+  if (withBuild || withBanner) EnsureFormatSettings();
+  const std::string savedPattern = FormatSettings.ShortDatePattern;
+  FormatSettings.DateSeparator = '/';
+  FormatSettings.ShortDatePattern = "yyyy/mm/dd";
+  for (const std::string& line :
+       BannerLines(info, withBuild, withBanner, BuildDateStamp, BuildTimeStamp, FormatSettings)) {
+    WriteLine(ConsoleErr, line);
+  }
+  CoreState.BannerShown = true;
+  FormatSettings.ShortDatePattern = savedPattern;
+}
+
+void PrintSeparator(int count, bool blankLineAfter) {
+  if (count > 0) WriteText(ConsoleOut, std::string(static_cast<std::size_t>(count), '-'));
+  if (blankLineAfter) WriteText(ConsoleOut, LineEnd);
+  WriteLine(ConsoleOut);
+}

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <regex>
+
+#include "core/console/app_identity.h"
+#include "core/console/core_state.h"
+#include "core/console/text_stream.h"
+#include "tests/support/run_capture.h"
+
+namespace {
+
+// English names, or (other) names, separators and bytes unlike English.
+TFormatSettings Settings(bool other) {
+  static const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  TFormatSettings settings;
+  settings.Loaded = true;
+  for (int m = 0; m < 12; ++m) {
+    settings.ShortMonthNames[m] = other ? "M" + std::to_string(m + 1) + "\xC3\xA4" : kMonths[m];
+  }
+  if (other) {
+    settings.TimeSeparator = '.';
+    settings.DateSeparator = '-';
+  }
+  return settings;
+}
+
+std::string Show(const TStampDateTime& v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d.%03d", v.Year, v.Month, v.Day,
+                v.Hour, v.Minute, v.Second, v.Millisecond);
+  return text;
+}
+
+std::string LocalToday() {
+  std::time_t now = std::time(nullptr);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y/%m/%d", std::localtime(&now));
+  return text;
+}
+
+TFileVersionInfoRec IdentityFor(const std::string& exePath) {
+  TCaptureScope scope({}, exePath);
+  TFileVersionInfoRec info;
+  SetAppInfo(info, "2.4.0", "2.4.0.160", "Generate string for Shell Scripting Environment",
+             "Linewright", false);
+  return info;
+}
+
+}  // namespace
+
+TEST(BuildStampToDateTime, ReadsTheStampWithAThreeDigitFraction) {
+  const struct {
+    const char* stamp;
+    const char* value;
+  } cases[] = {
+      {"2023/08/27 11:17:15", "2023/08/27 11:17:15.000"},
+      {"2023/08/27 11:17:15.5", "2023/08/27 11:17:15.500"},
+      {"2023/08/27 11:17:15.04", "2023/08/27 11:17:15.040"},
+      {"2023/08/27 11:17:15.123456", "2023/08/27 11:17:15.123"},
+      {"2023/08/27 11:17:15.1.999", "2023/08/27 11:17:15.100"},
+      {"2023/08/27 11:17:15.", "2023/08/27 11:17:15.000"},
+      {"2024/02/29 23:59:59", "2024/02/29 23:59:59.000"},
+      {"2023/08/27", "2023/08/27 00:00:00.000"},
+      // Unreadable stamps give the zero date rather than a half-read value.
+      {"2023/02/29 10:00:00", "1899/12/30 00:00:00.000"},
+      {"2023/08/27 24:00:00", "1899/12/30 00:00:00.000"},
+      {"2023/08/2711:17:15", "1899/12/30 00:00:00.000"},
+      {"", "1899/12/30 00:00:00.000"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Show(BuildStampToDateTime(c.stamp, "mm/dd/yyyy")), c.value) << c.stamp;
+  }
+}
+
+TEST(BuildStampToDateTime, GivesATimeOnlyStampTodaysDate) {
+  const std::string before = LocalToday();
+  const std::string value = Show(BuildStampToDateTime("11:17:15.25", "mm/dd/yyyy"));
+  const std::string after = LocalToday();
+  EXPECT_TRUE(value == before + " 11:17:15.250" || value == after + " 11:17:15.250") << value;
+}
+
+TEST(FormatStampDateTime, WritesTheCodesWithTheSettingsSeparatorsAndMonthNames) {
+  const TStampDateTime value{2023, 8, 7, 9, 5, 3, 42};
+  const TFormatSettings english = Settings(false), other = Settings(true), unloaded;
+  const struct {
+    const char* pattern;
+    const TFormatSettings* settings;
+    const char* text;
+  } cases[] = {
+      {"dd mmm yyyy @ hh:00:00", &english, "07 Aug 2023 @ 09:00:00"},
+      {"mm/dd/yyyy hh:nn:ss.zzz", &english, "08/07/2023 09:05:03.042"},
+      {"dd mmm yyyy @ hh:00:00", &other, "07 M8\xC3\xA4 2023 @ 09.00.00"},
+      {"mm/dd/yyyy hh:nn:ss.zzz", &other, "08-07-2023 09.05.03.042"},
+      {"dd mmm yyyy", &unloaded, "07 Aug 2023"},  // no names known: English stands in
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatStampDateTime(c.pattern, value, *c.settings), c.text) << c.pattern;
+  }
+}
+
+TEST(BannerLines, ShowTheNameVersionDatesAndToolchain) {
+  const TFileVersionInfoRec info = IdentityFor("/x/X.exe");
+  const std::string arch = ArchitectureTag();
+  const std::string banner =
+      "X v2.4.0" + arch + " (27 Aug 2023) - Generate string for Shell Scripting Environment";
+  const std::string build = "X.exe v2.4.0.160" + arch +
+                            " was compiled on 27 Aug 2023 @ 11:00:00 using " + ToolchainName();
+  const struct {
+    bool withBuild;
+    bool withBanner;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {true, true, {banner, info.LegalNotice, info.AuthorInfo, "", build, ""}},
+      {false, true, {banner, info.LegalNotice, info.AuthorInfo, ""}},
+      {true, false, {build}},
+      {false, false, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BannerLines(info, c.withBuild, c.withBanner, "2023/08/27", "2023/08/27 11:17:15",
+                          Settings(false)),
+              c.lines)
+        << "build=" << c.withBuild << " banner=" << c.withBanner;
+  }
+  EXPECT_TRUE(std::regex_match(ToolchainName(), std::regex(R"((GCC|Clang|MSVC) \d+\.\d+(\.\d+)?)")))
+      << ToolchainName();
+#if defined(__x86_64__) || defined(_M_X64)
+  EXPECT_EQ(arch, " x64");
+#endif
+}
+
+TEST(BannerLines, FollowTheLocalesMonthNamesAndTimeSeparator) {
+  const std::vector<std::string> lines =
+      BannerLines(IdentityFor("/opt/t/Tool.EXE"), true, true, "2024/02/29",
+                  "2024/02/29 23:59:59.999", Settings(true));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0].substr(0, lines[0].find(" - ")),
+            "Tool v2.4.0" + std::string(ArchitectureTag()) + " (29 M2\xC3\xA4 2024)");
+  EXPECT_EQ(lines[4].rfind("Tool.EXE v2.4.0.160" + std::string(ArchitectureTag()) +
+                               " was compiled on 29 M2\xC3\xA4 2024 @ 23.00.00 using ",
+                           0),
+            0u)
+      << lines[4];
+}
+
+TEST(BuildStamps, HaveTheFixedForms) {
+  EXPECT_TRUE(std::regex_match(BuildTimeStamp, std::regex(R"(\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)")))
+      << BuildTimeStamp;
+  EXPECT_EQ(std::string(BuildTimeStamp).substr(0, 10), BuildDateStamp);
+  EXPECT_NE(BuildStampToDateTime(BuildTimeStamp, "mm/dd/yyyy").Year, 1899);
+}
+
+TEST(ShowBanner, WritesTheRealStampsToTheErrorStreamOnce) {
+  TFileVersionInfoRec info = IdentityFor("/x/X.exe");
+  TCaptureScope run;
+  EXPECT_FALSE(FormatSettings.Loaded);
+  ShowBanner(info, true, true);
+  EXPECT_TRUE(FormatSettings.Loaded);  // the locale is read when a date is first shown
+  const TFormatSettings loaded = FormatSettings;
+  ShowBanner(info, true, true);
+  ShowBanner(info, false, true);
+  FlushAllStreams();
+  std::string expected;
+  for (const std::string& line :
+       BannerLines(info, true, true, BuildDateStamp, BuildTimeStamp, loaded)) {
+    expected += line + "\r\n";
+  }
+  EXPECT_EQ(run.Capture.Err, expected);
+  EXPECT_EQ(run.Capture.Out, "");
+}
+
+TEST(ShowBanner, KeepsTheDatePatternAndLeavesTheDateSeparatorSlash) {
+  TFileVersionInfoRec info = IdentityFor("/x/X.exe");
+  TCaptureScope run;
+  FormatSettings = Settings(true);
+  FormatSettings.ShortDatePattern = "dd.mm.yyyy";
+  ShowBanner(info, true, false);
+  FlushAllStreams();
+  EXPECT_EQ(FormatSettings.ShortDatePattern, "dd.mm.yyyy");
+  EXPECT_EQ(FormatSettings.DateSeparator, '/');
+  EXPECT_TRUE(std::regex_match(
+      run.Capture.Err, std::regex(R"(X\.exe v2\.4\.0\.160 \S+ was compiled on \d\d M\d+\S+ )"
+                                  R"(\d{4} @ \d\d\.00\.00 using .+\r\n)")))
+      << run.Capture.Err;
+}
+
+TEST(ShowBanner, ACallWithNeitherPartBlocksEveryLaterOne) {
+  TFileVersionInfoRec info = IdentityFor("/x/X.exe");
+  TCaptureScope run;
+  ShowBanner(info, false, false);
+  EXPECT_TRUE(CoreState.BannerShown);
+  EXPECT_FALSE(FormatSettings.Loaded);  // nothing shown, so the locale was never needed
+  ShowBanner(info, true, true);
+  ShowBanner(info, true, false);
+  FlushAllStreams();
+  EXPECT_EQ(run.Capture.Both, "");
+}
+
+TEST(PrintSeparator, WritesDashesAndTheLineEndsToTheOutputStream) {
+  const struct {
+    int count;
+    bool blankLineAfter;
+    const char* text;
+  } cases[] = {
+      {3, false, "---\r\n"}, {3, true, "---\r\n\r\n"}, {0, false, "\r\n"}, {-5, true, "\r\n\r\n"}};
+  for (const auto& c : cases) {
+    TCaptureScope scope;
+    PrintSeparator(c.count, c.blankLineAfter);
+    FlushAllStreams();
+    EXPECT_EQ(scope.Capture.Out, c.text) << c.count << " " << c.blankLineAfter;
+    EXPECT_EQ(scope.Capture.Err, "");
+  }
+}
