@@ -269,12 +269,16 @@ namespace {
 char TimeSeparatorOf(const char* format) {
   for (const char* p = format; p != nullptr && *p != '\0'; ++p) {
     if (p[0] != '%' || p[1] == '\0') continue;
+    if (p[1] == '%') {
+      ++p;
+      continue;
+    }
     char conversion = p[1];
     if (conversion == 'E' || conversion == 'O') conversion = p[2];
     if (conversion == 'H' || conversion == 'I' || conversion == 'k' || conversion == 'l') {
-      const char* after = p + (p[1] == conversion ? 2 : 3);
-      if (*after != '\0' && *after != '%') return *after;
-      return ':';
+      // A separator of more than one byte (a multi-byte letter) cannot be shown as one.
+      const unsigned char after = static_cast<unsigned char>(p[p[1] == conversion ? 2 : 3]);
+      return after != '\0' && after != '%' && after < 0x80 ? static_cast<char>(after) : ':';
     }
     if (conversion == 'T' || conversion == 'R') return ':';
   }
@@ -285,16 +289,21 @@ char TimeSeparatorOf(const char* format) {
 
 TLocaleFormat OsLocaleFormat() {
   // Only the banner's dates follow the locale, so the locale is taken here,
-  // for LC_TIME alone, and never at start-up.
+  // for LC_TIME alone, and never at start-up. Static glibc answers
+  // nl_langinfo_l from the C locale, so the locale is made current instead.
   TLocaleFormat format;
   static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0));
+  locale_t previous = loc != static_cast<locale_t>(0) ? uselocale(loc) : static_cast<locale_t>(0);
   for (int m = 0; m < 12; ++m) {
-    const char* name = loc != static_cast<locale_t>(0) ? nl_langinfo_l(ABMON_1 + m, loc) : nullptr;
+    const char* name = loc != static_cast<locale_t>(0) ? nl_langinfo(ABMON_1 + m) : nullptr;
     format.ShortMonthNames[m] = (name != nullptr && *name != '\0') ? name : kEnglish[m];
   }
-  format.TimeSeparator = loc != static_cast<locale_t>(0) ? TimeSeparatorOf(nl_langinfo_l(T_FMT, loc)) : ':';
-  if (loc != static_cast<locale_t>(0)) freelocale(loc);
+  if (loc != static_cast<locale_t>(0)) {
+    format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
+    uselocale(previous);
+    freelocale(loc);
+  }
   return format;
 }
