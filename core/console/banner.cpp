@@ -1,5 +1,6 @@
 // The banner and build-information line, the reading and showing of the
 // build stamps, and the separator line.
+#include <cstdint>
 #include <ctime>
 
 #include "core/console/app_identity.h"
@@ -100,18 +101,21 @@ std::string MonthName(int month, const TFormatSettings& settings) {
   return name.empty() ? kEnglishMonths[month - 1] : name;
 }
 
+// Today's date in UTC, from the days since 1970 (Howard Hinnant's
+// civil-from-days). The time-zone machinery of localtime would more than
+// double the size of a static binary for a date the real stamps never need.
 TStampDateTime Today() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  const std::int64_t days = static_cast<std::int64_t>(std::time(nullptr)) / 86400;
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
   TStampDateTime today;
-  today.Year = local.tm_year + 1900;
-  today.Month = local.tm_mon + 1;
-  today.Day = local.tm_mday;
+  today.Day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  today.Month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  today.Year = static_cast<int>(yoe + era * 400 + (today.Month <= 2 ? 1 : 0));
   return today;
 }
 

@@ -1,8 +1,10 @@
 #include "core/options/syntax_validation.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
+#include <span>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "core/console/core_state.h"
@@ -13,8 +15,7 @@ namespace {
 
 constexpr std::uint16_t kCounterMax = std::numeric_limits<std::uint16_t>::max();
 
-// Letter case is folded for ASCII letters only, the same for every locale, so
-// that a hash of the folded text can stand in for a case-insensitive search.
+// Letter case is folded for ASCII letters only, the same for every locale.
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -34,19 +35,21 @@ std::uint16_t SaturatedIndex(std::int64_t index) {
   return index > kCounterMax ? kCounterMax : static_cast<std::uint16_t>(index);
 }
 
-bool IsOneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
-
-// Non-empty pieces of s between any of the separator characters.
-std::vector<std::string_view> SplitAt(std::string_view s, std::string_view separators) {
-  std::vector<std::string_view> pieces;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= s.size(); ++i) {
-    if (i == s.size() || IsOneOf(s[i], separators)) {
-      if (i > start) pieces.push_back(s.substr(start, i - start));
-      start = i + 1;
-    }
+// Separator sets are a few bytes: a plain loop beats a library search per byte.
+bool IsOneOf(char c, std::string_view set) {
+  for (char s : set) {
+    if (s == c) return true;
   }
-  return pieces;
+  return false;
+}
+
+// The next non-empty piece of s between separator characters, from pos on;
+// empty when s is used up.
+std::string_view NextPiece(std::string_view s, std::size_t& pos, std::string_view separators) {
+  while (pos < s.size() && IsOneOf(s[pos], separators)) ++pos;
+  const std::size_t start = pos;
+  while (pos < s.size() && !IsOneOf(s[pos], separators)) ++pos;
+  return s.substr(start, pos - start);
 }
 
 // Words separated by blanks, where double quotes group blanks into a word and
@@ -69,6 +72,15 @@ std::vector<std::string> SplitQuotedWords(std::string_view s) {
   return words;
 }
 
+// Whether word followed by a blank occurs in text followed by a blank.
+bool OccursBeforeBlank(std::string_view text, std::string_view word) {
+  for (std::size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
+    const std::size_t end = p + word.size();
+    if (end == text.size() || text[end] == ' ') return true;
+  }
+  return false;
+}
+
 void TrimControlChars(std::string& s) {
   auto isControl = [](char c) { return static_cast<unsigned char>(c) < 33; };
   std::size_t end = s.size();
@@ -76,6 +88,65 @@ void TrimControlChars(std::string& s) {
   std::size_t begin = 0;
   while (begin < end && isControl(s[begin])) ++begin;
   s = s.substr(begin, end - begin);
+}
+
+// AddToParamList for any text. Stops at the top instead of wrapping: a
+// counter that wrapped to 0 would make a list full of unclaimed arguments
+// look empty to its reader. The quoting is QuoteIfSpaced's, done in place.
+void AppendToList(std::uint16_t& counter, std::string& list, std::string_view text) {
+  if (counter < kCounterMax) ++counter;
+  const bool quoted = text.empty() || text.find(' ') != std::string_view::npos;
+  if (quoted) list += '"';
+  list += text;
+  if (quoted) list += '"';
+  list += ' ';
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (AsciiLower(a[k]) != AsciiLower(b[k])) return false;
+  }
+  return true;
+}
+
+// The words of a list of blank-ended words, chained by their last byte, to
+// answer "does "piece " stand in the list" quickly. A piece holds no blank,
+// so it can only stand at the end of a word.
+struct TWordEndIndex {
+  std::uint32_t LastWithByte[256];  // 1 + index of the newest word ending in that byte; 0 none
+  std::vector<std::uint32_t> End;   // offset of each word's blank
+  std::vector<std::uint32_t> Older; // 1 + index of the previous word with the same last byte
+};
+
+void WordEndIndexReset(TWordEndIndex& index) {
+  std::fill(std::begin(index.LastWithByte), std::end(index.LastWithByte), 0u);
+  index.End.clear();
+  index.Older.clear();
+}
+
+// Whether the text after from, the newest piece, already ends one of the
+// earlier words.
+bool StandsAtAWordEnd(const TWordEndIndex& index, std::string_view list, std::size_t from) {
+  const std::string_view piece = list.substr(from);
+  const unsigned char last = static_cast<unsigned char>(piece.back());
+  for (std::uint32_t w = index.LastWithByte[last]; w != 0; w = index.Older[w - 1]) {
+    const std::uint32_t end = index.End[w - 1];
+    const std::uint32_t start = w >= 2 ? index.End[w - 2] + 1 : 0;
+    if (end - start >= piece.size() && list.compare(end - piece.size(), piece.size(), piece) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Ends the newest piece with its blank and files it under its last byte.
+void KeepWord(TWordEndIndex& index, std::string& list) {
+  const unsigned char last = static_cast<unsigned char>(list.back());
+  list += ' ';
+  index.End.push_back(static_cast<std::uint32_t>(list.size() - 1));
+  index.Older.push_back(index.LastWithByte[last]);
+  index.LastWithByte[last] = static_cast<std::uint32_t>(index.End.size());
 }
 
 // The most DistinctList can grow to over the range: every shown text quoted,
@@ -90,45 +161,57 @@ std::size_t ListLengthBound(const TParamStatusArray& table, std::int64_t first, 
 
 void AddShownText(TParamStatisticsRec& rec, TSubstringIndex& distinctIndex,
                   const TParamStatusRec& arg) {
-  AddToParamList(rec.AllCount, rec.AllList, arg.Text);
-  const std::string shown = arg.Text.empty() ? std::string("\"\"") : arg.Text;
-  if (!arg.Text.empty()) AddToParamList(rec.NonEmptyCount, rec.NonEmptyList, arg.Text);
+  AppendToList(rec.AllCount, rec.AllList, arg.Text);
+  const std::string_view shown = arg.Text.empty() ? std::string_view("\"\"") : std::string_view(arg.Text);
+  if (!arg.Text.empty()) AppendToList(rec.NonEmptyCount, rec.NonEmptyList, arg.Text);
 
   // The index holds DistinctList lower-cased, so each argument costs its own
   // length instead of a search through the whole list.
   if (!SubstringIndexContains(distinctIndex, LowerAscii(shown))) {
     std::size_t before = rec.DistinctList.size();
-    AddToParamList(rec.DistinctCount, rec.DistinctList, shown);
+    AppendToList(rec.DistinctCount, rec.DistinctList, shown);
     SubstringIndexAppend(distinctIndex,
                          LowerAscii(std::string_view(rec.DistinctList).substr(before)));
   }
 
   if (arg.Status != psOption && arg.Status != psOptionValue) {
-    AddToParamList(rec.OtherCount, rec.OtherList, shown);
+    AppendToList(rec.OtherCount, rec.OtherList, shown);
   }
-  AddToParamList(rec.ShownCount, rec.ShownList, shown);
+  AppendToList(rec.ShownCount, rec.ShownList, shown);
   switch (arg.Status) {
-    case psUnclaimed: AddToParamList(rec.InvalidCount, rec.InvalidList, shown); break;
-    case psOption: AddToParamList(rec.OptionCount, rec.OptionList, shown); break;
-    case psOptionValue: AddToParamList(rec.ValueCount, rec.ValueList, shown); break;
-    case psOptionWithValue: AddToParamList(rec.AttachedCount, rec.AttachedList, shown); break;
-    case psIncomplete: AddToParamList(rec.IncompleteCount, rec.IncompleteList, shown); break;
-    case psPositional: AddToParamList(rec.PositionalCount, rec.PositionalList, shown); break;
+    case psUnclaimed: AppendToList(rec.InvalidCount, rec.InvalidList, shown); break;
+    case psOption: AppendToList(rec.OptionCount, rec.OptionList, shown); break;
+    case psOptionValue: AppendToList(rec.ValueCount, rec.ValueList, shown); break;
+    case psOptionWithValue: AppendToList(rec.AttachedCount, rec.AttachedList, shown); break;
+    case psIncomplete: AppendToList(rec.IncompleteCount, rec.IncompleteList, shown); break;
+    case psPositional: AppendToList(rec.PositionalCount, rec.PositionalList, shown); break;
   }
+}
+
+// Whether piece is one of the blank-ended spellings, ignoring letter case.
+bool IsKnownSpelling(std::string_view spellings, std::string_view piece) {
+  std::size_t start = 0;
+  for (std::size_t blank = spellings.find(' '); blank != std::string_view::npos;
+       start = blank + 1, blank = spellings.find(' ', start)) {
+    if (blank - start == piece.size() && SameIgnoringCase(spellings.substr(start, piece.size()), piece)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void CheckKnownOptions(TParamStatisticsRec& rec, bool checkKnown) {
   if (rec.KnownSpellings.empty()) return;
-  std::unordered_set<std::string> known;
-  for (std::string_view spelling : SplitAt(rec.KnownSpellings, " ")) {
-    known.insert(LowerAscii(spelling));
-  }
+  // The spellings depend on the defined aliases only, so a scan of them per
+  // piece keeps the cost linear in the arguments.
   // "=" is deliberately not a separator: -n=3 stays one piece.
-  const std::string given = rec.OptionList + rec.AttachedList;
-  for (std::string_view piece : SplitAt(given, " :")) {
-    if (known.count(LowerAscii(piece)) != 0) {
-      rec.KnownOptionsGiven += piece;
-      rec.KnownOptionsGiven += ' ';
+  for (const std::string* list : {&rec.OptionList, &rec.AttachedList}) {
+    std::size_t at = 0;
+    for (std::string_view piece = NextPiece(*list, at, " :"); !piece.empty();
+         piece = NextPiece(*list, at, " :")) {
+      if (IsKnownSpelling(rec.KnownSpellings, piece)) {
+        rec.KnownOptionsGiven.append(piece).append(1, ' ');
+      }
     }
   }
   rec.NoKnownOption = checkKnown && rec.KnownOptionsGiven.empty();
@@ -137,38 +220,44 @@ void CheckKnownOptions(TParamStatisticsRec& rec, bool checkKnown) {
 }  // namespace
 
 void AddToParamList(std::uint16_t& counter, std::string& list, const std::string& text) {
-  // Stop at the top instead of wrapping: a counter that wrapped to 0 would
-  // make a list full of unclaimed arguments look empty to its reader.
-  if (counter < kCounterMax) ++counter;
-  list += QuoteIfSpaced(text);
-  list += ' ';
+  AppendToList(counter, list, text);
 }
 
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
+  static constexpr std::string_view kSuffixes[] = {"", ":", "="};
+  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
+  static constexpr std::string_view kLong[] = {"/", "-", "--"};
+  static constexpr std::string_view kBareShort[] = {"", "/", "-"};
+  static constexpr std::string_view kShort[] = {"/", "-"};
   const bool bareAllowed = mode == 1 || mode == 3;
-  const bool attachAllowed = mode == 2 || mode == 3;
-  static const std::vector<std::string_view> kNoSuffix = {""};
-  static const std::vector<std::string_view> kAllSuffixes = {"", ":", "="};
-  const std::vector<std::string_view>& suffixes = attachAllowed ? kAllSuffixes : kNoSuffix;
+  const std::size_t suffixCount = (mode == 2 || mode == 3) ? 3 : 1;
 
   std::string result;
-  for (std::string_view alias : SplitAt(aliases, " ,;")) {
-    std::vector<std::string_view> prefixes;
+  result.reserve(aliases.size() * 6 + 16);
+  TWordEndIndex words;
+  WordEndIndexReset(words);
+  words.End.reserve(aliases.size());
+  words.Older.reserve(aliases.size());
+  std::size_t at = 0;
+  for (std::string_view alias = NextPiece(aliases, at, " ,;"); !alias.empty();
+       alias = NextPiece(aliases, at, " ,;")) {
+    std::span<const std::string_view> prefixes = kShort;
     if (alias.size() > 1) {
-      prefixes = CoreState.DoubleDashForLongNames ? std::vector<std::string_view>{"/", "--"}
-                                                  : std::vector<std::string_view>{"/", "-", "--"};
+      prefixes = CoreState.DoubleDashForLongNames ? std::span<const std::string_view>(kLongDoubleDash)
+                                                  : std::span<const std::string_view>(kLong);
     } else if (bareAllowed && IsOneOf(alias[0], BareSymbolChars)) {
-      prefixes = {"", "/", "-"};
-    } else {
-      prefixes = {"/", "-"};
+      prefixes = kBareShort;
     }
-    for (std::string_view suffix : suffixes) {
+    for (std::size_t s = 0; s < suffixCount; ++s) {
       for (std::string_view prefix : prefixes) {
-        std::string piece;
-        piece.append(prefix).append(alias).append(suffix).append(" ");
-        // A plain search is enough here: the result grows with the number of
-        // defined aliases, which is small and independent of the arguments.
-        if (result.find(piece) == std::string::npos) result += piece;
+        // Written in place and taken back when it already stands in the result.
+        const std::size_t from = result.size();
+        result.append(prefix).append(alias).append(kSuffixes[s]);
+        if (StandsAtAWordEnd(words, result, from)) {
+          result.resize(from);
+        } else {
+          KeepWord(words, result);
+        }
       }
     }
   }
@@ -177,11 +266,8 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
 
 void BuildInfoAliases(std::string& out, const std::string& all, const std::string& standard) {
   if (!standard.empty()) {
-    const std::string allSpaced = all + ' ';
     for (const std::string& word : SplitQuotedWords(UpperAscii(standard))) {
-      const std::string key = word + ' ';
-      if ((out + ' ').find(key) != std::string::npos) continue;
-      if (allSpaced.find(key) == std::string::npos) continue;
+      if (OccursBeforeBlank(out, word) || !OccursBeforeBlank(all, word)) continue;
       out += ' ';
       out += word.size() == 1 ? "-" : "--";
       out += word;
@@ -215,9 +301,9 @@ void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray
     for (std::int64_t k = 0; k <= highest; ++k) {
       const TParamStatusRec& arg = table[static_cast<std::size_t>(k)];
       if (k < first || k > last) {
-        AddToParamList(record.OutOfRangeCount, record.OutOfRangeList, arg.Text);
+        AppendToList(record.OutOfRangeCount, record.OutOfRangeList, arg.Text);
         if (arg.Status == psPositional) {
-          AddToParamList(record.PositionalCount, record.PositionalList, arg.Text);
+          AppendToList(record.PositionalCount, record.PositionalList, arg.Text);
         }
         continue;
       }
@@ -238,7 +324,15 @@ void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
                     std::int32_t lastIndex) {
   const std::string aliasList = aliases;
   CollectParamStatistics(record, table, aliasList, checkKnown, firstIndex, lastIndex);
-  if (!DefaultValidation.Validated) {
+  if (DefaultValidation.Validated) return;
+  const bool wholeRange =
+      firstIndex <= 0 && (lastIndex < 0 || static_cast<std::size_t>(lastIndex) + 1 >= table.size());
+  if (wholeRange && &record != &DefaultValidation) {
+    // The same pass over the same range: its result, under the record's own name.
+    std::string name = std::move(DefaultValidation.RecordName);
+    DefaultValidation = record;
+    DefaultValidation.RecordName = std::move(name);
+  } else {
     CollectParamStatistics(DefaultValidation, table, aliasList, checkKnown, -1, -1);
   }
 }

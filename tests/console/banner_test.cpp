@@ -33,10 +33,10 @@ std::string Show(const TStampDateTime& v) {
   return text;
 }
 
-std::string LocalToday() {
+std::string UtcToday() {
   std::time_t now = std::time(nullptr);
   char text[16];
-  std::strftime(text, sizeof text, "%Y/%m/%d", std::localtime(&now));
+  std::strftime(text, sizeof text, "%Y/%m/%d", std::gmtime(&now));
   return text;
 }
 
@@ -75,9 +75,9 @@ TEST(BuildStampToDateTime, ReadsTheStampWithAThreeDigitFraction) {
 }
 
 TEST(BuildStampToDateTime, GivesATimeOnlyStampTodaysDate) {
-  const std::string before = LocalToday();
+  const std::string before = UtcToday();
   const std::string value = Show(BuildStampToDateTime("11:17:15.25", "mm/dd/yyyy"));
-  const std::string after = LocalToday();
+  const std::string after = UtcToday();
   EXPECT_TRUE(value == before + " 11:17:15.250" || value == after + " 11:17:15.250") << value;
 }
 
