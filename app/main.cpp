@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv) {
   PlatformSetArguments(argc, argv);
-  return RunProgram();
+  return RunProgram(/*freshProcess=*/true);
 }

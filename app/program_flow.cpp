@@ -65,9 +65,11 @@ void RunMainFlow() {
   GenerateLines(StringChar, StringLength, LineCount, LengthParam.Found);
 }
 
-int RunProgram() {
-  CoreRestoreDefaults();
-  ResetProgramGlobals();
+int RunProgram(bool freshProcess) {
+  if (!freshProcess) {
+    CoreRestoreDefaults();
+    ResetProgramGlobals();
+  }
   CoreInitialize();
   RunMainFlow();
   ResetProgramGlobals();

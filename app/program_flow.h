@@ -25,4 +25,6 @@ void RunMainFlow();
 
 // One whole run over the platform's current arguments and streams: core
 // start-up, the main flow, release, output handed over. Returns ExitCode.
-int RunProgram();
+// Every run starts from the start-up state; a fresh process, which already
+// holds it, may skip bringing it back.
+int RunProgram(bool freshProcess = false);

@@ -11,6 +11,8 @@ namespace {
 
 // An attached value is cut to this many characters.
 constexpr std::size_t kMaxAttachedValue = 999;
+// Aliases of one list split up front; a longer list is split as it goes.
+constexpr std::size_t kMaxSplitAliases = 16;
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -232,27 +234,33 @@ bool WordNotListed(const std::string& word, const std::string& list) {
   return !WordListed(word, list);
 }
 
-void RegisterAliases(std::string& all, const std::string& aliases) {
-  if (!aliases.empty()) {
-    std::string upper = aliases;
-    for (char& c : upper) c = FoldAscii(c);
-    std::size_t p = 0;
-    while (p < upper.size()) {
-      if (upper[p] == ' ') {
-        ++p;
-        continue;
-      }
-      // Blanks inside double quotes do not split; the quotes stay in the word.
-      std::size_t start = p;
-      bool quoted = false;
-      for (; p < upper.size() && (quoted || upper[p] != ' '); ++p) {
-        if (upper[p] == '"') quoted = !quoted;
-      }
-      std::string_view word(upper.data() + start, p - start);
-      if (!WordListed(word, all)) {
-        all += ' ';
-        all += word;
-      }
+void RegisterAliases(std::string& all, std::string_view aliases) {
+  std::string longWord;
+  std::size_t p = 0;
+  while (p < aliases.size()) {
+    if (aliases[p] == ' ') {
+      ++p;
+      continue;
+    }
+    // Blanks inside double quotes do not split; the quotes stay in the word.
+    const std::size_t start = p;
+    bool quoted = false;
+    for (; p < aliases.size() && (quoted || aliases[p] != ' '); ++p) {
+      if (aliases[p] == '"') quoted = !quoted;
+    }
+    // Upper-cased on the stack: this runs for every option of every run.
+    char folded[64];
+    const std::size_t length = p - start;
+    char* word = folded;
+    if (length > sizeof folded) {
+      longWord.resize(length);
+      word = longWord.data();
+    }
+    for (std::size_t k = 0; k < length; ++k) word[k] = FoldAscii(aliases[start + k]);
+    const std::string_view upper(word, length);
+    if (!WordListed(upper, all)) {
+      all += ' ';
+      all += upper;
     }
   }
   std::size_t first = 0;
@@ -285,7 +293,7 @@ bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindPara
   return true;
 }
 
-void FindParam(TFindParamRec& rec, TParamStatusArray& table, const std::string& aliases,
+void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view aliases,
                std::int32_t lastIndex, std::int32_t startIndex, std::int32_t valuesTaken,
                std::int32_t flags, const std::string& defaultValue,
                const std::string& defaultValue2) {
@@ -311,20 +319,46 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, const std::string& 
   rules.SecondRequired = (flags & pfRequireAllValues) != 0;
   const bool findAll = (flags & pfFindAll) != 0;
 
+  // The list is split once per search, not once per argument.
+  std::string_view split[kMaxSplitAliases];
+  std::size_t aliasCount = 0;
+  bool bareSymbols = false;
+  std::size_t pos = 0;
+  while (aliasCount < kMaxSplitAliases) {
+    const std::string_view alias = NextAlias(aliases, pos);
+    if (alias.empty()) break;
+    split[aliasCount++] = alias;
+    bareSymbols = bareSymbols || (alias.size() == 1 && IsBareSymbolChar(alias[0]));
+  }
+  std::size_t probe = pos;
+  const bool spilled = aliasCount == kMaxSplitAliases && !NextAlias(aliases, probe).empty();
+  // Every spelling begins with "/" or "-" unless a bare symbol may be typed alone.
+  // (The spilled rest is not looked at, so it may hold one.)
+  const bool bareTyping = (bareSymbols || spilled) &&
+                          (CoreState.ParamMatchMode == 1 || CoreState.ParamMatchMode == 3);
+
   for (std::int32_t i = start; i <= last; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
-    std::size_t pos = 0;
-    for (std::string_view alias = NextAlias(aliases, pos); !alias.empty();
-         alias = NextAlias(aliases, pos)) {
-      TAliasMatch match = MatchAlias(alias, table[at].Text);
-      if (!match.Matched) continue;
-      if (ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2)) break;
+    const std::string& text = table[at].Text;
+    if (!bareTyping && (text.empty() || (text[0] != '/' && text[0] != '-'))) continue;
+    // An accepted attached value ends the work on this argument.
+    bool settled = false;
+    for (std::size_t a = 0; a < aliasCount && !settled; ++a) {
+      TAliasMatch match = MatchAlias(split[a], text);
+      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
+    }
+    // A list longer than the array: the rest is split as it is tried.
+    std::size_t rest = pos;
+    for (std::string_view alias = spilled ? NextAlias(aliases, rest) : std::string_view();
+         !alias.empty() && !settled; alias = NextAlias(aliases, rest)) {
+      TAliasMatch match = MatchAlias(alias, text);
+      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
     }
     if (!findAll && rec.ParamIndex != -1) return;
   }
 }
 
-TFindParamRec FindSwitchParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t flags, std::int32_t position, std::int32_t scopeMode) {
   std::int32_t start = 0;
   std::int32_t last = 0;
@@ -334,7 +368,7 @@ TFindParamRec FindSwitchParam(TParamStatusArray& table, const std::string& alias
   return rec;
 }
 
-TFindParamRec FindFlagParam(TParamStatusArray& table, const std::string& aliases, bool& target,
+TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, bool& target,
                             std::int32_t position, std::int32_t scopeMode) {
   std::int32_t start = 0;
   std::int32_t last = 0;
@@ -345,7 +379,7 @@ TFindParamRec FindFlagParam(TParamStatusArray& table, const std::string& aliases
   return rec;
 }
 
-TFindParamRec FindTextParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
                             std::string& target, std::int32_t flags, std::int32_t position,
                             std::int32_t scopeMode) {
   if ((flags & pfKeepDefault) == 0) target.clear();
@@ -358,7 +392,7 @@ TFindParamRec FindTextParam(TParamStatusArray& table, const std::string& aliases
   return rec;
 }
 
-TFindParamRec FindNumberParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t& target, std::int32_t defaultValue,
                               std::int32_t minValue, std::int32_t maxValue,
                               std::int32_t position, std::int32_t scopeMode) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/options/param_records.h"
 
@@ -21,21 +22,21 @@ bool IsBareSymbolChar(char c);
 void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
                        std::int32_t& lastIndex);
 bool WordNotListed(const std::string& word, const std::string& list);
-void RegisterAliases(std::string& all, const std::string& aliases);
+void RegisterAliases(std::string& all, std::string_view aliases);
 bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch);
 
-void FindParam(TFindParamRec& rec, TParamStatusArray& table, const std::string& aliases,
+void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view aliases,
                std::int32_t lastIndex, std::int32_t startIndex, std::int32_t valuesTaken,
                std::int32_t flags, const std::string& defaultValue, const std::string& defaultValue2);
 
-TFindParamRec FindSwitchParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindFlagParam(TParamStatusArray& table, const std::string& aliases, bool& target,
+TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, bool& target,
                             std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindTextParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
                             std::string& target, std::int32_t flags, std::int32_t position,
                             std::int32_t scopeMode);
-TFindParamRec FindNumberParam(TParamStatusArray& table, const std::string& aliases,
+TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t& target, std::int32_t defaultValue,
                               std::int32_t minValue, std::int32_t maxValue,
                               std::int32_t position, std::int32_t scopeMode);

@@ -1,6 +1,7 @@
 #include "core/options/syntax_validation.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <span>
@@ -25,12 +26,6 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
-std::string UpperAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = AsciiUpper(c);
-  return out;
-}
-
 std::uint16_t SaturatedIndex(std::int64_t index) {
   return index > kCounterMax ? kCounterMax : static_cast<std::uint16_t>(index);
 }
@@ -46,30 +41,16 @@ bool IsOneOf(char c, std::string_view set) {
 // The next non-empty piece of s between separator characters, from pos on;
 // empty when s is used up.
 std::string_view NextPiece(std::string_view s, std::size_t& pos, std::string_view separators) {
-  while (pos < s.size() && IsOneOf(s[pos], separators)) ++pos;
+  // Bytes above the separators' highest cannot be one: most bytes skip the set.
+  unsigned char highest = 0;
+  for (char c : separators) highest = std::max(highest, static_cast<unsigned char>(c));
+  auto isSeparator = [&](char c) {
+    return static_cast<unsigned char>(c) <= highest && IsOneOf(c, separators);
+  };
+  while (pos < s.size() && isSeparator(s[pos])) ++pos;
   const std::size_t start = pos;
-  while (pos < s.size() && !IsOneOf(s[pos], separators)) ++pos;
+  while (pos < s.size() && !isSeparator(s[pos])) ++pos;
   return s.substr(start, pos - start);
-}
-
-// Words separated by blanks, where double quotes group blanks into a word and
-// are themselves dropped; empty words are dropped.
-std::vector<std::string> SplitQuotedWords(std::string_view s) {
-  std::vector<std::string> words;
-  std::string word;
-  bool quoted = false;
-  for (char c : s) {
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ' ' && !quoted) {
-      if (!word.empty()) words.push_back(word);
-      word.clear();
-    } else {
-      word += c;
-    }
-  }
-  if (!word.empty()) words.push_back(word);
-  return words;
 }
 
 // Whether word followed by a blank occurs in text followed by a blank.
@@ -125,28 +106,38 @@ void WordEndIndexReset(TWordEndIndex& index) {
   index.Older.clear();
 }
 
-// Whether the text after from, the newest piece, already ends one of the
-// earlier words.
-bool StandsAtAWordEnd(const TWordEndIndex& index, std::string_view list, std::size_t from) {
-  const std::string_view piece = list.substr(from);
+// Whether piece already ends one of the words of list.
+bool StandsAtAWordEnd(const TWordEndIndex& index, std::string_view list, std::string_view piece) {
   const unsigned char last = static_cast<unsigned char>(piece.back());
   for (std::uint32_t w = index.LastWithByte[last]; w != 0; w = index.Older[w - 1]) {
     const std::uint32_t end = index.End[w - 1];
     const std::uint32_t start = w >= 2 ? index.End[w - 2] + 1 : 0;
-    if (end - start >= piece.size() && list.compare(end - piece.size(), piece.size(), piece) == 0) {
+    if (end - start >= piece.size() && std::memcmp(list.data() + end - piece.size(), piece.data(), piece.size()) == 0) {
       return true;
     }
   }
   return false;
 }
 
-// Ends the newest piece with its blank and files it under its last byte.
-void KeepWord(TWordEndIndex& index, std::string& list) {
-  const unsigned char last = static_cast<unsigned char>(list.back());
-  list += ' ';
+// Appends piece and its blank to list and files it under its last byte.
+void KeepWord(TWordEndIndex& index, std::string& list, std::string_view piece) {
+  const unsigned char last = static_cast<unsigned char>(piece.back());
+  list.append(piece.data(), piece.size()).push_back(' ');
   index.End.push_back(static_cast<std::uint32_t>(list.size() - 1));
   index.Older.push_back(index.LastWithByte[last]);
   index.LastWithByte[last] = static_cast<std::uint32_t>(index.End.size());
+}
+
+// prefix + alias + suffix, in a buffer that only grows for very long aliases.
+std::string_view ComposePiece(std::string& buffer, std::string_view prefix, std::string_view alias,
+                              std::string_view suffix) {
+  const std::size_t size = prefix.size() + alias.size() + suffix.size();
+  if (buffer.size() < size) buffer.resize(size);
+  char* out = buffer.data();
+  for (char c : prefix) *out++ = c;
+  for (char c : alias) *out++ = c;
+  for (char c : suffix) *out++ = c;
+  return std::string_view(buffer.data(), size);
 }
 
 // The most DistinctList can grow to over the range: every shown text quoted,
@@ -234,6 +225,7 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
 
   std::string result;
   result.reserve(aliases.size() * 6 + 16);
+  std::string buffer(64, '\0');
   TWordEndIndex words;
   WordEndIndexReset(words);
   words.End.reserve(aliases.size());
@@ -250,14 +242,8 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
     }
     for (std::size_t s = 0; s < suffixCount; ++s) {
       for (std::string_view prefix : prefixes) {
-        // Written in place and taken back when it already stands in the result.
-        const std::size_t from = result.size();
-        result.append(prefix).append(alias).append(kSuffixes[s]);
-        if (StandsAtAWordEnd(words, result, from)) {
-          result.resize(from);
-        } else {
-          KeepWord(words, result);
-        }
+        const std::string_view piece = ComposePiece(buffer, prefix, alias, kSuffixes[s]);
+        if (!StandsAtAWordEnd(words, result, piece)) KeepWord(words, result, piece);
       }
     }
   }
@@ -265,13 +251,24 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
 }
 
 void BuildInfoAliases(std::string& out, const std::string& all, const std::string& standard) {
-  if (!standard.empty()) {
-    for (const std::string& word : SplitQuotedWords(UpperAscii(standard))) {
-      if (OccursBeforeBlank(out, word) || !OccursBeforeBlank(all, word)) continue;
-      out += ' ';
-      out += word.size() == 1 ? "-" : "--";
-      out += word;
+  // Words of the standard list, upper-cased, where double quotes group blanks
+  // into a word and are themselves dropped.
+  std::string word;
+  std::size_t p = 0;
+  while (p < standard.size()) {
+    word.clear();
+    bool quoted = false;
+    for (; p < standard.size() && (quoted || standard[p] != ' '); ++p) {
+      if (standard[p] == '"') {
+        quoted = !quoted;
+      } else {
+        word += AsciiUpper(standard[p]);
+      }
     }
+    ++p;
+    if (word.empty() || OccursBeforeBlank(out, word) || !OccursBeforeBlank(all, word)) continue;
+    out += word.size() == 1 ? " -" : " --";
+    out += word;
   }
   TrimControlChars(out);
 }
