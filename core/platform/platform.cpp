@@ -83,7 +83,15 @@ std::string PlatformCommandLine() {
 }
 
 std::string PlatformExecutablePath() {
-  return TestArguments != nullptr ? TestExecutablePath : OsExecutablePath();
+  if (TestArguments != nullptr) return TestExecutablePath;
+  // Asked for by start-up and by the identity; the system is asked once.
+  static bool known = false;
+  static std::string path;
+  if (!known) {
+    path = OsExecutablePath();
+    known = true;
+  }
+  return path;
 }
 
 bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
