@@ -1,0 +1,362 @@
+// What must hold for every command line the whole program is run over. The
+// fuzz target and the regression replay share it: CheckProgramRun returns the
+// first broken rule, or "" when the run is sound.
+//
+// The check carries its own small model of the command line: which argument
+// each option claims, what the positional slots hold, the order of the
+// checks. From it follows the exit code, the generated lines byte for byte,
+// the complaint of a syntax error and which stream may carry what. The model
+// is written from the command-line rules, not from the program's code.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz/reference_number.h"
+
+namespace fuzzcheck {
+
+// Everything a run leaves that can be checked from outside.
+struct TProgramOutcomeRec {
+  int ExitCode = -1;
+  std::string Out;
+  std::string Err;
+  int Sleeps = 0;
+  int Alerts = 0;
+};
+
+inline constexpr std::size_t kMaxFuzzArguments = 64;
+
+// Every NUL byte ends one argument; bytes after the last NUL make one more.
+// So "" is no argument at all, "\0" one empty argument. Arguments past the
+// limit are dropped.
+inline std::vector<std::string> SplitFuzzArguments(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::string> args;
+  std::string current;
+  for (std::size_t k = 0; k < size && args.size() < kMaxFuzzArguments; ++k) {
+    if (data[k] == 0) {
+      args.push_back(current);
+      current.clear();
+    } else {
+      current.push_back(static_cast<char>(data[k]));
+    }
+  }
+  if (!current.empty() && args.size() < kMaxFuzzArguments) args.push_back(current);
+  return args;
+}
+
+// ---- The model ------------------------------------------------------------
+
+enum TModelStatus { msUnclaimed, msOption, msValue, msOptionWithValue, msIncomplete, msPositional };
+
+struct TModelOptionRec {
+  std::string_view Aliases;
+  int ValuesTaken;
+  bool Required;
+};
+
+// The program's options in the order they are searched.
+inline constexpr TModelOptionRec kModelOptions[] = {
+    {"DEBUG DEBUG-MODE", 0, false},       {"ERROR-DELAY", 1, false},
+    {"AUDIBLE-ERROR", 1, false},          {"H HELP ? H2 HELP2 ??", 0, false},
+    {"V VERBOSE BUILD H2 HELP2 ??", 0, false}, {"VERSION-ONLY BUILD-ONLY", 0, false},
+    {"I INFO", 0, false},                 {"B BANNER", 0, false},
+    {"L LEN LENGTH", 0, false},           {"C CHAR", 1, true},
+    {"N NUMBER QUANTITY", 1, false},
+};
+enum TModelOptionIndex {
+  moDebug, moErrorDelay, moAudibleError, moHelp, moVerbose, moVersionOnly,
+  moInfo, moBanner, moLength, moChar, moNumber, moCount
+};
+
+struct TModelFoundRec {
+  bool Found = false;
+  std::string Value;
+};
+
+struct TModelRunRec {
+  TModelFoundRec Options[moCount];
+  std::vector<TModelStatus> Status;
+  char Char = 0;
+  std::int32_t Length = 0;
+  std::int32_t Lines = 0;
+};
+
+inline char ModelFold(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+inline bool ModelSameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (ModelFold(a[k]) != ModelFold(b[k])) return false;
+  }
+  return true;
+}
+
+struct TModelMatchRec {
+  bool Matched = false;
+  bool Attached = false;
+  std::string Value;
+};
+
+// One alias against one argument: "/" or "-" before a one-character alias,
+// "/" or "--" before a longer one, then either the end of the argument or
+// ":" or "=" and an attached value of at most 999 characters.
+inline TModelMatchRec ModelMatch(std::string_view alias, std::string_view arg) {
+  TModelMatchRec m;
+  const std::string_view prefixes[2] = {"/", alias.size() == 1 ? "-" : "--"};
+  for (std::string_view prefix : prefixes) {
+    const std::size_t n = prefix.size() + alias.size();
+    if (arg.size() < n) continue;
+    if (arg.substr(0, prefix.size()) != prefix) continue;
+    if (!ModelSameText(arg.substr(prefix.size(), alias.size()), alias)) continue;
+    if (arg.size() == n) {
+      m.Matched = true;
+      return m;
+    }
+    if (arg[n] == ':' || arg[n] == '=') {
+      m.Matched = true;
+      m.Attached = true;
+      m.Value = std::string(arg.substr(n + 1, 999));
+      return m;
+    }
+  }
+  return m;
+}
+
+inline std::vector<std::string_view> ModelAliases(std::string_view list) {
+  std::vector<std::string_view> out;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k <= list.size(); ++k) {
+    if (k == list.size() || list[k] == ' ') {
+      if (k > start) out.push_back(list.substr(start, k - start));
+      start = k + 1;
+    }
+  }
+  return out;
+}
+
+// One option search over the whole command line: the first argument that
+// spells the option wins; its value is attached or the next argument.
+inline TModelFoundRec ModelSearch(const TModelOptionRec& option, const std::vector<std::string>& args,
+                                  std::vector<TModelStatus>& status) {
+  TModelFoundRec rec;
+  const std::size_t n = args.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    bool hit = false;
+    for (std::string_view alias : ModelAliases(option.Aliases)) {
+      TModelMatchRec m = ModelMatch(alias, args[i]);
+      if (!m.Matched) continue;
+      hit = true;
+      status[i] = msOption;
+      rec.Found = true;
+      if (m.Attached) {
+        rec.Value = m.Value;
+        if (!m.Value.empty() || !option.Required) {
+          status[i] = msOptionWithValue;
+          break;
+        }
+        status[i] = msIncomplete;
+      }
+      if (option.ValuesTaken == 1) {
+        if (i + 1 >= n) {
+          rec.Value.clear();
+          if (option.Required) {
+            rec.Found = false;
+            status[i] = msIncomplete;
+          }
+        } else {
+          rec.Value = args[i + 1];
+          if (option.Required && args[i + 1].empty()) {
+            rec.Found = false;
+            status[i] = msIncomplete;
+          } else if (status[i + 1] == msUnclaimed || status[i + 1] == msValue) {
+            status[i + 1] = msValue;
+          } else {
+            status[i] = msIncomplete;
+          }
+        }
+      }
+    }
+    if (hit) break;
+  }
+  return rec;
+}
+
+inline TModelRunRec ModelRun(const std::vector<std::string>& args) {
+  TModelRunRec run;
+  run.Status.assign(args.size(), msUnclaimed);
+  if (!args.empty() && !args[0].empty()) {
+    run.Char = args[0][0];
+    run.Status[0] = msPositional;
+  }
+  if (args.size() >= 2 && !args[1].empty()) {
+    run.Length = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(fuzzref::ReferenceNumberDef(args[1], 0)));
+    run.Status[1] = msPositional;
+  }
+  for (int k = 0; k < moCount; ++k) run.Options[k] = ModelSearch(kModelOptions[k], args, run.Status);
+  run.Lines =
+      static_cast<std::int32_t>(fuzzref::ReferenceNumberRange(run.Options[moNumber].Value, 1, 0, 1000));
+  const TModelFoundRec& charOption = run.Options[moChar];
+  if (charOption.Found && !charOption.Value.empty()) run.Char = charOption.Value[0];
+  return run;
+}
+
+inline std::string ModelList(const std::vector<std::string>& args, const std::vector<TModelStatus>& status,
+                             TModelStatus wanted) {
+  std::string list;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    if (status[k] != wanted) continue;
+    const std::string& a = args[k];
+    if (a.empty()) {
+      list += "\"\"";
+    } else if (a.find(' ') != std::string::npos) {
+      list += '"' + a + '"';
+    } else {
+      list += a;
+    }
+    list += ' ';
+  }
+  return list;
+}
+
+// ---- The checks -------------------------------------------------------------
+
+inline bool StartsWith(std::string_view text, std::string_view head) {
+  return text.substr(0, head.size()) == head;
+}
+inline bool EndsWith(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// Lines of one repeated byte: the shape every generating run must have,
+// checked apart from the model so a fault in the model cannot hide it.
+inline std::string CheckLineShape(const std::string& out) {
+  if (out.empty()) return "";
+  const std::size_t firstEnd = out.find("\r\n");
+  if (firstEnd == std::string::npos) return "generated output does not end its line with CR LF";
+  const std::string line = out.substr(0, firstEnd + 2);
+  if (out.size() % line.size() != 0) return "generated lines differ in length";
+  const std::size_t count = out.size() / line.size();
+  if (count > 1000) return "more than 1000 lines generated";
+  for (std::size_t k = 0; k < count; ++k) {
+    if (out.compare(k * line.size(), line.size(), line) != 0) return "generated lines differ";
+  }
+  // The repeated byte may itself be a blank, so the suffix is found from
+  // the end and must name the length of what stands before it.
+  std::string_view body(line.data(), firstEnd);
+  const std::size_t mark = body.rfind(" Length: ");
+  if (mark != std::string_view::npos && body.substr(mark + 9) == std::to_string(mark)) {
+    body = body.substr(0, mark);
+  }
+  if (body.empty() || body.size() > 1024) {
+    return "line length " + std::to_string(body.size()) + " outside 1..1024";
+  }
+  if (body.find_first_not_of(body[0]) != std::string_view::npos) {
+    return "line is not one repeated byte (or its length suffix is wrong)";
+  }
+  return "";
+}
+
+inline std::string CheckProgramRun(const std::vector<std::string>& args, const TProgramOutcomeRec& run,
+                                   const std::string& baseName) {
+  const int code = run.ExitCode;
+  if (code != 0 && code != 64 && code != 65 && code != 67 && code != 255) {
+    return "exit code " + std::to_string(code) + " is none of 0, 64, 65, 67, 255";
+  }
+  if (code == 64 || code == 65 || code == 67) {
+    if (!run.Out.empty()) return "standard output not empty after a syntax error";
+  }
+  if (code == 0) {
+    std::string shape = CheckLineShape(run.Out);
+    if (!shape.empty()) return shape;
+  }
+  const std::string heading = "-----------\r\nCMD SYNTAX:\r\n-----------\r\n";
+  if (code == 255 && !StartsWith(run.Out, heading)) return "help does not start with its heading";
+
+  const TModelRunRec model = ModelRun(args);
+  const auto found = [&model](int option) { return model.Options[option].Found; };
+  const bool infoRequested = found(moHelp) || found(moVersionOnly) || found(moInfo);
+  int expected = 0;
+  std::string complaint;
+  if (!infoRequested) {
+    const std::string incomplete = ModelList(args, model.Status, msIncomplete);
+    const std::string invalid = ModelList(args, model.Status, msUnclaimed);
+    if (args.size() < 2) {
+      expected = 64;
+      complaint = "Missing Essential Parameters (e.g. <character> <length> -H --HELP -? --H2 --HELP2 --?? "
+                  "--VERSION-ONLY --BUILD-ONLY --INFO)";
+    } else if (!incomplete.empty()) {
+      expected = 67;
+      complaint = "Incomplete Parameters Provided: " + incomplete;
+    } else if (!invalid.empty()) {
+      expected = 65;
+      complaint = "Invalid Parameters Provided: " + invalid;
+    } else if (model.Length < 1) {
+      expected = 65;
+      complaint = "Invalid Parameters Provided:  String length must be a positive number > 0";
+    }
+  } else if (found(moHelp)) {
+    expected = 255;
+  }
+  if (code != expected) {
+    return "exit code " + std::to_string(code) + ", the command line calls for " + std::to_string(expected);
+  }
+
+  const std::string banner = baseName + " v2.4.0";
+  const bool syntaxError = !complaint.empty();
+  if (syntaxError) {
+    if (!StartsWith(run.Err, banner)) return "syntax error report not preceded by the banner";
+    if (!Contains(run.Err, "\r\n" + complaint + "\r\n")) return "report lacks the complaint: " + complaint;
+    const std::string pointer =
+        "For more details, please type: " + baseName + " -?  OR  " + baseName + " --??\r\n";
+    if (!EndsWith(run.Err, pointer)) return "syntax error not followed by the short help";
+  } else if (code == 255) {
+    const bool extended = Contains(run.Out, "EXIT/RETURN CODES:");
+    if (extended != found(moVerbose)) return "help form does not follow the verbose option";
+    if (!StartsWith(run.Err, banner)) return "help not preceded by the banner";
+  } else if (found(moVersionOnly) || found(moInfo)) {
+    if (!run.Out.empty()) return "information path wrote to standard output";
+    if (!StartsWith(run.Err, banner)) return "information path did not show the build line";
+  } else {
+    const std::int32_t length = model.Length > 1024 ? 1024 : model.Length;
+    std::string line(static_cast<std::size_t>(length), model.Char);
+    if (found(moLength)) line += " Length: " + std::to_string(length);
+    line += "\r\n";
+    std::string lines;
+    for (std::int32_t k = 0; k < model.Lines; ++k) lines += line;
+    if (run.Out != lines) {
+      return "generated " + std::to_string(run.Out.size()) + " bytes, the command line calls for " +
+             std::to_string(model.Lines) + " lines of " + std::to_string(line.size()) + " bytes";
+    }
+    const bool bannerWanted = found(moBanner) || found(moVerbose);
+    if (bannerWanted != !run.Err.empty()) return "banner shown when not asked for, or missing when asked";
+    if (bannerWanted && !StartsWith(run.Err, banner)) return "standard error holds more than the banner";
+  }
+
+  const bool beep = syntaxError && (found(moDebug) || found(moAudibleError));
+  const bool pause = syntaxError && (found(moDebug) || found(moErrorDelay));
+  if (run.Alerts != (beep ? 1 : 0)) return "alert count " + std::to_string(run.Alerts);
+  if (run.Sleeps != (pause ? 30 : 0)) return "pause slept " + std::to_string(run.Sleeps) + " times";
+  return "";
+}
+
+// A run repeated in the same process must give the same result: nothing of
+// one run may leak into the next.
+inline std::string CheckSameOutcome(const TProgramOutcomeRec& first, const TProgramOutcomeRec& second) {
+  if (first.ExitCode != second.ExitCode) return "exit code changed when the run was repeated";
+  if (first.Out != second.Out) return "standard output changed when the run was repeated";
+  if (first.Err != second.Err) return "standard error changed when the run was repeated";
+  if (first.Sleeps != second.Sleeps || first.Alerts != second.Alerts) {
+    return "console use changed when the run was repeated";
+  }
+  return "";
+}
+
+}  // namespace fuzzcheck
