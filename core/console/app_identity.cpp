@@ -1,6 +1,8 @@
 // The application identity record and the case-insensitive replace it uses.
 #include "core/console/app_identity.h"
 
+#include <algorithm>
+
 #include "core/console/core_state.h"
 #include "core/platform/platform.h"
 
@@ -12,17 +14,18 @@ constexpr const char kAuthorInfo[] =
     "Written by the Linewright developers; source and documentation ship with the program.";
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAsciiChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string UpperAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  std::transform(s.begin(), s.end(), s.begin(), UpperAsciiChar);
   return s;
 }
 
 std::string LowerAsciiText(const std::string& s) {
   std::string out = s;
-  for (char& c : out) c = LowerAscii(c);
+  std::transform(out.begin(), out.end(), out.begin(), LowerAscii);
   return out;
 }
 

@@ -7,7 +7,7 @@ namespace {
 TStreamSink OutputSink;
 TStreamSink ErrorSink;
 
-void HandOver(TStreamSink& sink, const char* data, std::size_t size) {
+void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
   if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);
 }
 

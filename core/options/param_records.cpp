@@ -24,7 +24,7 @@ void BuildParamStatus(TParamStatusArray& table) {
 }
 
 void InitParamStatistics(TParamStatisticsRec& record, const std::string& name) {
-  std::string keptName = name.empty() ? std::move(record.RecordName) : name;
+  std::string keptName = name.empty() ? std::move(record.RecordName) : std::string(name);
   record = TParamStatisticsRec{};
   record.RecordName = std::move(keptName);
 }

@@ -22,7 +22,7 @@ char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 
 std::string LowerAscii(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = AsciiLower(c);
+  std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
   return out;
 }
 
@@ -33,6 +33,7 @@ std::uint16_t SaturatedIndex(std::int64_t index) {
 // Separator sets are a few bytes: a plain loop beats a library search per byte.
 bool IsOneOf(char c, std::string_view set) {
   for (char s : set) {
+    // cppcheck-suppress useStlAlgorithm
     if (s == c) return true;
   }
   return false;
@@ -276,11 +277,11 @@ void BuildInfoAliases(std::string& out, const std::string& all, const std::strin
 void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray& table,
                             const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                             std::int32_t lastIndex) {
-  // The alias text may live in a record field that the reset below clears.
-  const std::string aliasList = aliases;
+  // Built before the reset: the alias text may be a field of the record.
+  std::string spellings = BuildOptionSpellings(aliases, 0);
   InitParamStatistics(record, "");
   BuildInfoAliases(CoreState.EssentialAliases, CoreState.DefinedAliases, StandardInfoAliases);
-  record.KnownSpellings = BuildOptionSpellings(aliasList, 0);
+  record.KnownSpellings = std::move(spellings);
 
   // The counters stop at 65535; the rule on the first index needs the real
   // number of validated arguments.
@@ -319,17 +320,22 @@ void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray
 void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
                     const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                     std::int32_t lastIndex) {
-  const std::string aliasList = aliases;
-  CollectParamStatistics(record, table, aliasList, checkKnown, firstIndex, lastIndex);
-  if (DefaultValidation.Validated) return;
+  const bool fillDefault = !DefaultValidation.Validated && &record != &DefaultValidation;
   const bool wholeRange =
       firstIndex <= 0 && (lastIndex < 0 || static_cast<std::size_t>(lastIndex) + 1 >= table.size());
-  if (wholeRange && &record != &DefaultValidation) {
-    // The same pass over the same range: its result, under the record's own name.
-    std::string name = std::move(DefaultValidation.RecordName);
-    DefaultValidation = record;
-    DefaultValidation.RecordName = std::move(name);
-  } else {
-    CollectParamStatistics(DefaultValidation, table, aliasList, checkKnown, -1, -1);
+  if (!fillDefault || wholeRange) {
+    CollectParamStatistics(record, table, aliases, checkKnown, firstIndex, lastIndex);
+    if (fillDefault) {
+      // The same pass over the same range: its result, under the default record's own name.
+      std::string name = std::move(DefaultValidation.RecordName);
+      DefaultValidation = record;
+      DefaultValidation.RecordName = std::move(name);
+    }
+    return;
   }
+  // The first pass may change the alias text (it may be a field of the
+  // record); the second needs it as given.
+  const std::string aliasList = aliases;  // NOLINT(performance-unnecessary-copy-initialization)
+  CollectParamStatistics(record, table, aliasList, checkKnown, firstIndex, lastIndex);
+  CollectParamStatistics(DefaultValidation, table, aliasList, checkKnown, -1, -1);
 }

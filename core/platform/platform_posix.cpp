@@ -157,7 +157,8 @@ void OnPauseSignal(int sig) {
   RestoreTerminal();
   int index = PauseSignalIndex(sig);
   if (index >= 0) {
-    struct sigaction ours;
+    // Zeroed, so that a failed swap leaves a defined record to reinstall.
+    struct sigaction ours {};
     sigaction(sig, &OldActions[index], &ours);
     if (sig == SIGTSTP) {
       // Stop now as the default would; once continued, the pause goes on
@@ -167,12 +168,13 @@ void OnPauseSignal(int sig) {
       sigaddset(&unblock, SIGTSTP);
       sigset_t old;
       sigprocmask(SIG_UNBLOCK, &unblock, &old);
-      raise(SIGTSTP);
+      // Nothing useful can be done in a handler if raise fails.
+      static_cast<void>(raise(SIGTSTP));
       sigprocmask(SIG_SETMASK, &old, nullptr);
       sigaction(SIGTSTP, &ours, nullptr);
     } else {
       // Delivered with its usual effect as soon as the handler returns.
-      raise(sig);
+      static_cast<void>(raise(sig));
     }
   }
   errno = savedErrno;
@@ -292,15 +294,17 @@ TLocaleFormat OsLocaleFormat() {
   // for LC_TIME alone, and never at start-up. Static glibc answers
   // nl_langinfo_l from the C locale, so the locale is made current instead.
   TLocaleFormat format;
+  // POSIX spells "no locale" (locale_t)0, and locale_t need not be a pointer.
+  const locale_t kNoLocale{};
   static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0));
-  locale_t previous = loc != static_cast<locale_t>(0) ? uselocale(loc) : static_cast<locale_t>(0);
+  locale_t loc = newlocale(LC_TIME_MASK, "", kNoLocale);
+  locale_t previous = loc != kNoLocale ? uselocale(loc) : kNoLocale;
   for (int m = 0; m < 12; ++m) {
-    const char* name = loc != static_cast<locale_t>(0) ? nl_langinfo(ABMON_1 + m) : nullptr;
+    const char* name = loc != kNoLocale ? nl_langinfo(ABMON_1 + m) : nullptr;
     format.ShortMonthNames[m] = (name != nullptr && *name != '\0') ? name : kEnglish[m];
   }
-  if (loc != static_cast<locale_t>(0)) {
+  if (loc != kNoLocale) {
     format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
     uselocale(previous);
     freelocale(loc);
