@@ -235,6 +235,8 @@ bool WordNotListed(const std::string& word, const std::string& list) {
 }
 
 void RegisterAliases(std::string& all, std::string_view aliases) {
+  // Room for every word at once: the list grows by one option at a time.
+  if (all.capacity() < all.size() + aliases.size() + 1) all.reserve(2 * (all.size() + aliases.size()) + 32);
   std::string longWord;
   std::size_t p = 0;
   while (p < aliases.size()) {
@@ -267,7 +269,8 @@ void RegisterAliases(std::string& all, std::string_view aliases) {
   std::size_t end = all.size();
   while (first < end && static_cast<unsigned char>(all[first]) < 33) ++first;
   while (end > first && static_cast<unsigned char>(all[end - 1]) < 33) --end;
-  if (first != 0 || end != all.size()) all = all.substr(first, end - first);
+  all.erase(end);
+  all.erase(0, first);
 }
 
 bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch) {
