@@ -361,23 +361,30 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   }
 }
 
-TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
-                              std::int32_t flags, std::int32_t position, std::int32_t scopeMode) {
+namespace {
+
+// The entry points' common part: the scope turned into a range, one search.
+TFindParamRec FindInScope(TParamStatusArray& table, std::string_view aliases, std::int32_t position,
+                          std::int32_t scopeMode, std::int32_t valuesTaken, std::int32_t flags,
+                          const std::string& defaultValue) {
   std::int32_t start = 0;
   std::int32_t last = 0;
   ParamScopeToRange(position, scopeMode, start, last);
   TFindParamRec rec;
-  FindParam(rec, table, aliases, last, start, 0, flags, std::string(), std::string());
+  FindParam(rec, table, aliases, last, start, valuesTaken, flags, defaultValue, std::string());
   return rec;
+}
+
+}  // namespace
+
+TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
+                              std::int32_t flags, std::int32_t position, std::int32_t scopeMode) {
+  return FindInScope(table, aliases, position, scopeMode, 0, flags, std::string());
 }
 
 TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, bool& target,
                             std::int32_t position, std::int32_t scopeMode) {
-  std::int32_t start = 0;
-  std::int32_t last = 0;
-  ParamScopeToRange(position, scopeMode, start, last);
-  TFindParamRec rec;
-  FindParam(rec, table, aliases, last, start, 1, 0, std::string(), std::string());
+  TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, 0, std::string());
   target = rec.Found;
   return rec;
 }
@@ -386,11 +393,7 @@ TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
                             std::string& target, std::int32_t flags, std::int32_t position,
                             std::int32_t scopeMode) {
   if ((flags & pfKeepDefault) == 0) target.clear();
-  std::int32_t start = 0;
-  std::int32_t last = 0;
-  ParamScopeToRange(position, scopeMode, start, last);
-  TFindParamRec rec;
-  FindParam(rec, table, aliases, last, start, 1, flags, target, std::string());
+  TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, flags, target);
   target = rec.Value;
   return rec;
 }
@@ -399,11 +402,7 @@ TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases
                               std::int32_t& target, std::int32_t defaultValue,
                               std::int32_t minValue, std::int32_t maxValue,
                               std::int32_t position, std::int32_t scopeMode) {
-  std::int32_t start = 0;
-  std::int32_t last = 0;
-  ParamScopeToRange(position, scopeMode, start, last);
-  TFindParamRec rec;
-  FindParam(rec, table, aliases, last, start, 1, 0, std::string(), std::string());
+  TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, 0, std::string());
   std::uint64_t n = StrToNumberRange(rec.Value, WidenWithSign(defaultValue),
                                      WidenWithSign(minValue), WidenWithSign(maxValue));
   target = static_cast<std::int32_t>(static_cast<std::uint32_t>(n));
