@@ -3,5 +3,12 @@
 
 int main(int argc, char** argv) {
   PlatformSetArguments(argc, argv);
-  return RunProgram(/*freshProcess=*/true);
+  const int status = RunProgram(/*freshProcess=*/true);
+#ifdef LINEWRIGHT_QUICK_EXIT
+  // Everything is written and released: static destructors and stdio's
+  // clean-up would only cost time.
+  PlatformEndProcess(status);
+#else
+  return status;
+#endif
 }

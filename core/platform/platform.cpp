@@ -115,6 +115,8 @@ void PlatformFatalWriteError(TStdStream stream) {
   OsExit(1);
 }
 
+void PlatformEndProcess(int status) { OsExit(status); }
+
 void PlatformStartKeyPolling() {
   if (Console == nullptr) return OsStartKeyPolling();
   ++Console->Starts;

@@ -42,6 +42,10 @@ bool PlatformIsTerminal(TStdStream stream);
 // error where that still works. Never returns.
 [[noreturn]] void PlatformFatalWriteError(TStdStream stream);
 
+// Ends the process with the status at once, skipping the run-time's exit
+// work; for a run that has written and released everything already.
+[[noreturn]] void PlatformEndProcess(int status);
+
 // ---- Console input and feedback --------------------------------------------
 
 // Starts watching the keyboard and discards input already waiting.
