@@ -32,10 +32,8 @@ void ResetProgramGlobals() {
 void RunMainFlow() {
   CoreState.ParamMatchMode = 2;
 
-  TFileVersionInfoRec info;
-  SetAppInfo(info, "2.4.0", "2.4.0.160", "Generate string for Shell Scripting Environment",
+  SetAppInfo(AppInfo, "2.4.0", "2.4.0.160", "Generate string for Shell Scripting Environment",
              "Linewright", false);
-  AppInfo = info;
 
   GetSlotChar(ParamStatus, StringChar, 1);
   GetSlotNumber(ParamStatus, StringLength, 2);

@@ -44,8 +44,7 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 void CoreInitialize() {
-  InitParamStatistics(CustomValidation, "");
-  InitParamStatistics(DefaultValidation, "");
+  // Both validation records are emptied by their naming below.
   ExitCode = 0;
   BindConsoleStreams();
   ExePath = QuoteIfSpaced(DirectoryOf(PlatformExecutablePath()));
