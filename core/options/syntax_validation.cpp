@@ -1,15 +1,11 @@
 #include "core/options/syntax_validation.h"
 
 #include <algorithm>
-#include <cstring>
-#include <iterator>
 #include <limits>
-#include <span>
 #include <string_view>
 #include <vector>
 
 #include "core/console/core_state.h"
-#include "core/options/param_matching.h"
 #include "core/options/substring_index.h"
 
 namespace {
@@ -69,7 +65,8 @@ void TrimControlChars(std::string& s) {
   while (end > 0 && isControl(s[end - 1])) --end;
   std::size_t begin = 0;
   while (begin < end && isControl(s[begin])) ++begin;
-  s = s.substr(begin, end - begin);
+  s.erase(end);
+  s.erase(0, begin);
 }
 
 // AddToParamList for any text. Stops at the top instead of wrapping: a
@@ -90,55 +87,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     if (AsciiLower(a[k]) != AsciiLower(b[k])) return false;
   }
   return true;
-}
-
-// The words of a list of blank-ended words, chained by their last byte, to
-// answer "does "piece " stand in the list" quickly. A piece holds no blank,
-// so it can only stand at the end of a word.
-struct TWordEndIndex {
-  std::uint32_t LastWithByte[256];  // 1 + index of the newest word ending in that byte; 0 none
-  std::vector<std::uint32_t> End;   // offset of each word's blank
-  std::vector<std::uint32_t> Older; // 1 + index of the previous word with the same last byte
-};
-
-void WordEndIndexReset(TWordEndIndex& index) {
-  std::fill(std::begin(index.LastWithByte), std::end(index.LastWithByte), 0u);
-  index.End.clear();
-  index.Older.clear();
-}
-
-// Whether piece already ends one of the words of list.
-bool StandsAtAWordEnd(const TWordEndIndex& index, std::string_view list, std::string_view piece) {
-  const unsigned char last = static_cast<unsigned char>(piece.back());
-  for (std::uint32_t w = index.LastWithByte[last]; w != 0; w = index.Older[w - 1]) {
-    const std::uint32_t end = index.End[w - 1];
-    const std::uint32_t start = w >= 2 ? index.End[w - 2] + 1 : 0;
-    if (end - start >= piece.size() && std::memcmp(list.data() + end - piece.size(), piece.data(), piece.size()) == 0) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// Appends piece and its blank to list and files it under its last byte.
-void KeepWord(TWordEndIndex& index, std::string& list, std::string_view piece) {
-  const unsigned char last = static_cast<unsigned char>(piece.back());
-  list.append(piece.data(), piece.size()).push_back(' ');
-  index.End.push_back(static_cast<std::uint32_t>(list.size() - 1));
-  index.Older.push_back(index.LastWithByte[last]);
-  index.LastWithByte[last] = static_cast<std::uint32_t>(index.End.size());
-}
-
-// prefix + alias + suffix, in a buffer that only grows for very long aliases.
-std::string_view ComposePiece(std::string& buffer, std::string_view prefix, std::string_view alias,
-                              std::string_view suffix) {
-  const std::size_t size = prefix.size() + alias.size() + suffix.size();
-  if (buffer.size() < size) buffer.resize(size);
-  char* out = buffer.data();
-  for (char c : prefix) *out++ = c;
-  for (char c : alias) *out++ = c;
-  for (char c : suffix) *out++ = c;
-  return std::string_view(buffer.data(), size);
 }
 
 // The most DistinctList can grow to over the range: every shown text quoted,
@@ -215,58 +163,34 @@ void AddToParamList(std::uint16_t& counter, std::string& list, const std::string
   AppendToList(counter, list, text);
 }
 
-std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
-  static constexpr std::string_view kSuffixes[] = {"", ":", "="};
-  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
-  static constexpr std::string_view kLong[] = {"/", "-", "--"};
-  static constexpr std::string_view kBareShort[] = {"", "/", "-"};
-  static constexpr std::string_view kShort[] = {"/", "-"};
-  const bool bareAllowed = mode == 1 || mode == 3;
-  const std::size_t suffixCount = (mode == 2 || mode == 3) ? 3 : 1;
-
-  std::string result;
-  result.reserve(aliases.size() * 6 + 16);
-  std::string buffer(64, '\0');
-  TWordEndIndex words;
-  WordEndIndexReset(words);
-  words.End.reserve(aliases.size());
-  words.Older.reserve(aliases.size());
-  std::size_t at = 0;
-  for (std::string_view alias = NextPiece(aliases, at, " ,;"); !alias.empty();
-       alias = NextPiece(aliases, at, " ,;")) {
-    std::span<const std::string_view> prefixes = kShort;
-    if (alias.size() > 1) {
-      prefixes = CoreState.DoubleDashForLongNames ? std::span<const std::string_view>(kLongDoubleDash)
-                                                  : std::span<const std::string_view>(kLong);
-    } else if (bareAllowed && IsOneOf(alias[0], BareSymbolChars)) {
-      prefixes = kBareShort;
-    }
-    for (std::size_t s = 0; s < suffixCount; ++s) {
-      for (std::string_view prefix : prefixes) {
-        const std::string_view piece = ComposePiece(buffer, prefix, alias, kSuffixes[s]);
-        if (!StandsAtAWordEnd(words, result, piece)) KeepWord(words, result, piece);
-      }
-    }
-  }
-  return result;
-}
-
 void BuildInfoAliases(std::string& out, const std::string& all, const std::string& standard) {
-  // Words of the standard list, upper-cased, where double quotes group blanks
-  // into a word and are themselves dropped.
-  std::string word;
+  // Each word " --W" is at most three bytes longer than W itself.
+  out.reserve(out.size() + 3 * standard.size() + 3);
+  // Words of the standard list, upper-cased on the stack, where double
+  // quotes group blanks into a word and are themselves dropped.
+  char folded[64];
+  std::string longWord;
   std::size_t p = 0;
   while (p < standard.size()) {
-    word.clear();
+    std::size_t length = 0;
     bool quoted = false;
     for (; p < standard.size() && (quoted || standard[p] != ' '); ++p) {
-      if (standard[p] == '"') {
+      const char c = standard[p];
+      if (c == '"') {
         quoted = !quoted;
-      } else {
-        word += AsciiUpper(standard[p]);
+        continue;
       }
+      if (length < sizeof folded) {
+        folded[length] = AsciiUpper(c);
+      } else {
+        if (length == sizeof folded) longWord.assign(folded, length);
+        longWord += AsciiUpper(c);
+      }
+      ++length;
     }
     ++p;
+    const std::string_view word =
+        length <= sizeof folded ? std::string_view(folded, length) : std::string_view(longWord);
     if (word.empty() || OccursBeforeBlank(out, word) || !OccursBeforeBlank(all, word)) continue;
     out += word.size() == 1 ? " -" : " --";
     out += word;

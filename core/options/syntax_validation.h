@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/options/option_spellings.h"
 #include "core/options/param_records.h"
 
 inline constexpr char StandardInfoAliases[] = "H HELP ? H2 HELP2 ?? VERSION-ONLY BUILD-ONLY INFO";
@@ -18,7 +19,6 @@ void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
 void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray& table,
                             const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                             std::int32_t lastIndex);
-std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode);
 void BuildInfoAliases(std::string& out, const std::string& all, const std::string& standard);
 // Counts one more item and appends text (quoted when empty or spaced) and a
 // blank. The counter stops at 65535 instead of wrapping, so it is never 0

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <random>
 #include <string>
 #include <utility>
@@ -269,6 +271,56 @@ TEST(BuildOptionSpellings, PrefixesAndSuffixesByModeAndDashSetting) {
   for (const auto& c : cases) {
     CoreState.DoubleDashForLongNames = c.doubleDash;
     EXPECT_EQ(BuildOptionSpellings(c.aliases, c.mode), c.want) << c.aliases << " " << c.mode;
+  }
+  CoreState.DoubleDashForLongNames = true;
+}
+
+// The spellings rule stated plainly: each piece is kept unless the text so
+// far holds it anywhere.
+std::string PlainSpellings(const std::string& aliases, std::int32_t mode, bool doubleDash) {
+  std::string result;
+  std::size_t at = 0;
+  while (true) {
+    at = aliases.find_first_not_of(" ,;", at);
+    if (at == std::string::npos) break;
+    const std::size_t end = std::min(aliases.find_first_of(" ,;", at), aliases.size());
+    const std::string alias = aliases.substr(at, end - at);
+    at = end;
+    std::vector<std::string> prefixes = {"/", "-"};
+    if (alias.size() > 1) {
+      prefixes = doubleDash ? std::vector<std::string>{"/", "--"} : std::vector<std::string>{"/", "-", "--"};
+    } else if ((mode == 1 || mode == 3) && std::string("!#$%*+-.@_~").find(alias[0]) != std::string::npos) {
+      prefixes = {"", "/", "-"};
+    }
+    const std::vector<std::string> suffixes =
+        mode >= 2 ? std::vector<std::string>{"", ":", "="} : std::vector<std::string>{""};
+    for (const std::string& suffix : suffixes) {
+      for (const std::string& prefix : prefixes) {
+        const std::string piece = prefix + alias + suffix + " ";
+        if (result.find(piece) == std::string::npos) result += piece;
+      }
+    }
+  }
+  return result;
+}
+
+// Aliases that hold dashes, slashes and colons make spellings end one
+// another in every way; the quick check must agree with the plain search.
+TEST(BuildOptionSpellings, MatchesThePlainRuleForOverlappingAliases) {
+  const char* const parts[] = {"N", "-N", "X-N", "/N", "--N", "N:", "=N", "LEN", "EN", "LEN=",
+                               "~", "-", "/", ":", "?", "n", "NUMBER", "BER", "-BER", "A:B"};
+  std::mt19937 random(1208);
+  for (int round = 0; round < 2000; ++round) {
+    std::string aliases;
+    for (int n = 1 + static_cast<int>(random() % 8); n > 0; --n) {
+      aliases += parts[random() % std::size(parts)];
+      aliases += " ,;"[random() % 3];
+    }
+    const std::int32_t mode = static_cast<std::int32_t>(random() % 4);
+    const bool doubleDash = random() % 2 == 0;
+    CoreState.DoubleDashForLongNames = doubleDash;
+    ASSERT_EQ(BuildOptionSpellings(aliases, mode), PlainSpellings(aliases, mode, doubleDash))
+        << "\"" << aliases << "\" mode " << mode << " double dash " << doubleDash;
   }
   CoreState.DoubleDashForLongNames = true;
 }
