@@ -35,14 +35,6 @@ std::string_view NextAlias(std::string_view list, std::size_t& pos) {
   return list.substr(start, pos - start);
 }
 
-bool WordListed(std::string_view word, std::string_view list) {
-  for (std::size_t p = list.find(word); p != std::string_view::npos; p = list.find(word, p + 1)) {
-    std::size_t end = p + word.size();
-    if ((p == 0 || list[p - 1] == ' ') && (end == list.size() || list[end] == ' ')) return true;
-  }
-  return false;
-}
-
 struct TAliasMatch {
   bool Matched = false;
   bool Attached = false;
@@ -228,49 +220,6 @@ void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32
     startIndex = 1;
     lastIndex = 0;
   }
-}
-
-bool WordNotListed(const std::string& word, const std::string& list) {
-  return !WordListed(word, list);
-}
-
-void RegisterAliases(std::string& all, std::string_view aliases) {
-  // Room for every word at once: the list grows by one option at a time.
-  if (all.capacity() < all.size() + aliases.size() + 1) all.reserve(2 * (all.size() + aliases.size()) + 32);
-  std::string longWord;
-  std::size_t p = 0;
-  while (p < aliases.size()) {
-    if (aliases[p] == ' ') {
-      ++p;
-      continue;
-    }
-    // Blanks inside double quotes do not split; the quotes stay in the word.
-    const std::size_t start = p;
-    bool quoted = false;
-    for (; p < aliases.size() && (quoted || aliases[p] != ' '); ++p) {
-      if (aliases[p] == '"') quoted = !quoted;
-    }
-    // Upper-cased on the stack: this runs for every option of every run.
-    char folded[64];
-    const std::size_t length = p - start;
-    char* word = folded;
-    if (length > sizeof folded) {
-      longWord.resize(length);
-      word = longWord.data();
-    }
-    for (std::size_t k = 0; k < length; ++k) word[k] = FoldAscii(aliases[start + k]);
-    const std::string_view upper(word, length);
-    if (!WordListed(upper, all)) {
-      all += ' ';
-      all += upper;
-    }
-  }
-  std::size_t first = 0;
-  std::size_t end = all.size();
-  while (first < end && static_cast<unsigned char>(all[first]) < 33) ++first;
-  while (end > first && static_cast<unsigned char>(all[end - 1]) < 33) --end;
-  all.erase(end);
-  all.erase(0, first);
 }
 
 bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch) {

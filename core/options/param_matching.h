@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/options/alias_registry.h"
 #include "core/options/param_records.h"
 
 enum TParamFlag : std::int32_t {
@@ -21,8 +22,6 @@ bool IsBareSymbolChar(char c);
 
 void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
                        std::int32_t& lastIndex);
-bool WordNotListed(const std::string& word, const std::string& list);
-void RegisterAliases(std::string& all, std::string_view aliases);
 bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch);
 
 void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view aliases,

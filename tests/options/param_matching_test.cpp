@@ -354,29 +354,6 @@ TEST_F(ParamMatching, DefinedAliasesGrowOncePerAliasInUpperCase) {
   }
 }
 
-TEST_F(ParamMatching, RegisterAliasesQuotesAndTrimming) {
-  std::string all;
-  RegisterAliases(all, "\"a b\" c C \xE4");
-  EXPECT_EQ(all, "\"A B\" C \xE4");
-  all = "\t X \r\n";
-  RegisterAliases(all, "");
-  EXPECT_EQ(all, "X");
-  RegisterAliases(all, "XY x");
-  EXPECT_EQ(all, "X XY");
-}
-
-TEST_F(ParamMatching, WordNotListedComparesWholeWordsWithCase) {
-  const struct {
-    std::string Word, List;
-    bool NotListed;
-  } cases[] = {{"H", "H HELP", false}, {"HELP", "H HELP", false}, {"HE", "H HELP", true},
-               {"ELP", "H HELP", true}, {"h", "H HELP", true},     {"H", "", true},
-               {"B", "A B C", false},   {"A B", "A B C", false},   {"", "", false}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(WordNotListed(c.Word, c.List), c.NotListed) << c.Word << " in " << c.List;
-  }
-}
-
 TEST_F(ParamMatching, FoundParamsLogsEveryMatchWhileAskedTo) {
   CoreState.ParamMatchMode = 2;
   TParamStatusArray table = MakeTable({"-n", "1", "-n=2", "-n"});

@@ -1,0 +1,13 @@
+// The list of every alias defined so far (CoreState.DefinedAliases).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// True when word, with a blank or an end of list on each side, does not
+// occur in list.
+bool WordNotListed(const std::string& word, const std::string& list);
+// Appends a blank and each word of aliases, upper-cased, that all does not
+// list yet (double quotes keep blanks inside a word), then trims characters
+// below 33 from both ends of all.
+void RegisterAliases(std::string& all, std::string_view aliases);
