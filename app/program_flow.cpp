@@ -63,15 +63,17 @@ void RunMainFlow() {
   GenerateLines(StringChar, StringLength, LineCount, LengthParam.Found);
 }
 
-int RunProgram(bool freshProcess) {
+int RunProgram(bool freshProcess, bool releaseState) {
   if (!freshProcess) {
     CoreRestoreDefaults();
     ResetProgramGlobals();
   }
   CoreInitialize();
   RunMainFlow();
-  ResetProgramGlobals();
-  CoreFinalize();
+  if (releaseState) {
+    ResetProgramGlobals();
+    CoreFinalize();
+  }
   FlushAllStreams();
   return ExitCode;
 }

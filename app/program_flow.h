@@ -26,5 +26,6 @@ void RunMainFlow();
 // One whole run over the platform's current arguments and streams: core
 // start-up, the main flow, release, output handed over. Returns ExitCode.
 // Every run starts from the start-up state; a fresh process, which already
-// holds it, may skip bringing it back.
-int RunProgram(bool freshProcess = false);
+// holds it, may skip bringing it back. A process that ends right after the
+// run may also skip the release and leave the memory to the system.
+int RunProgram(bool freshProcess = false, bool releaseState = true);
