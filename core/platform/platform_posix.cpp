@@ -10,7 +10,9 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #if defined(__APPLE__)
 #include <mach-o/dyld.h>
@@ -289,15 +291,34 @@ char TimeSeparatorOf(const char* format) {
 
 }  // namespace
 
+// Whether the environment names the C locale for dates (C, POSIX or a C
+// locale with a codeset such as C.UTF-8), whose names and separators are
+// fixed: loading it would read the locale files only to learn them.
+bool TimeLocaleIsC() {
+  const char* name = nullptr;
+  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    name = std::getenv(variable);
+    if (name != nullptr && *name != '\0') break;
+    name = nullptr;
+  }
+  if (name == nullptr) return true;
+  const std::string_view locale(name);
+  return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
+}
+
 TLocaleFormat OsLocaleFormat() {
   // Only the banner's dates follow the locale, so the locale is taken here,
   // for LC_TIME alone, and never at start-up. Static glibc answers
   // nl_langinfo_l from the C locale, so the locale is made current instead.
   TLocaleFormat format;
-  // POSIX spells "no locale" (locale_t)0, and locale_t need not be a pointer.
-  const locale_t kNoLocale{};
   static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  if (TimeLocaleIsC()) {
+    for (int m = 0; m < 12; ++m) format.ShortMonthNames[m] = kEnglish[m];
+    return format;
+  }
+  // POSIX spells "no locale" (locale_t)0, and locale_t need not be a pointer.
+  const locale_t kNoLocale{};
   locale_t loc = newlocale(LC_TIME_MASK, "", kNoLocale);
   locale_t previous = loc != kNoLocale ? uselocale(loc) : kNoLocale;
   for (int m = 0; m < 12; ++m) {
