@@ -8,7 +8,9 @@
 void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLength) {
   if (count < 1) return;
   // The whole line, its end included, is built once and written count times.
-  std::string line(len > 0 ? static_cast<std::size_t>(len) : 0, ch);
+  std::string line;
+  line.reserve((len > 0 ? static_cast<std::size_t>(len) : 0) + 24);
+  line.assign(len > 0 ? static_cast<std::size_t>(len) : 0, ch);
   if (showLength) {
     char digits[16];
     auto [end, ec] = std::to_chars(digits, digits + sizeof digits, len);
@@ -16,5 +18,6 @@ void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLengt
     line += " Length: ";
     line.append(digits, end);
   }
-  for (std::int32_t i = 0; i < count; ++i) WriteLine(ConsoleOut, line);
+  line += LineEnd;
+  WriteRepeatedLine(ConsoleOut, line, static_cast<std::size_t>(count));
 }

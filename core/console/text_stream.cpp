@@ -76,6 +76,23 @@ void WriteLine(TTextStream& stream, std::string_view text) {
   if (IsTerminal(sink)) FlushSink(sink);
 }
 
+void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count) {
+  TStreamSink& sink = *stream.Sink;
+  if (IsTerminal(sink)) {
+    for (; count > 0; --count) {
+      Append(sink, line.data(), line.size());
+      FlushSink(sink);
+    }
+    return;
+  }
+  if (count == 0 || line.empty()) return;
+  FlushSink(OtherSink(sink));
+  FlushSink(sink);
+  if (!PlatformWriteRepeated(sink.Target, line.data(), line.size(), count)) {
+    PlatformFatalWriteError(sink.Target);
+  }
+}
+
 void FlushStream(TTextStream& stream) { FlushSink(*stream.Sink); }
 
 void FlushAllStreams() {

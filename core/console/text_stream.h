@@ -37,5 +37,9 @@ void WriteText(TTextStream& stream, std::string_view text);
 void WriteChar(TTextStream& stream, char c);
 // text, then CR LF; on a terminal the line is handed over at once.
 void WriteLine(TTextStream& stream, std::string_view text = {});
+// line, which ends in CR LF, count times over: on a terminal one line at a
+// time as WriteLine hands them over, elsewhere in as few writes as the system
+// allows, after whatever is pending on either stream.
+void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count);
 void FlushStream(TTextStream& stream);
 void FlushAllStreams();

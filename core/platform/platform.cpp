@@ -102,6 +102,17 @@ bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+  if (Capture == nullptr) return OsWriteRepeated(stream, data, size, count);
+  std::string& target = stream == ssOutput ? Capture->Out : Capture->Err;
+  for (std::size_t k = 0; k < count; ++k) {
+    target.append(data, size);
+    Capture->Both.append(data, size);
+  }
+  ++Capture->WriteCalls;
+  return true;
+}
+
 bool PlatformIsTerminal(TStdStream stream) {
   if (Capture == nullptr) return OsIsTerminal(stream);
   return stream == ssOutput ? Capture->OutIsTerminal : Capture->ErrIsTerminal;

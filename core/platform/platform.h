@@ -35,6 +35,10 @@ std::string ShellQuoteArgument(const std::string& arg);
 // Hands bytes to the OS unbuffered, retrying short writes; false on failure.
 bool PlatformWrite(TStdStream stream, const char* data, std::size_t size);
 
+// Hands the same bytes over count times in a row, in as few calls as the
+// system allows and without making the copies where it can; false on failure.
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count);
+
 // True when the stream is an interactive terminal (line-at-a-time output).
 bool PlatformIsTerminal(TStdStream stream);
 

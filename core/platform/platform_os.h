@@ -13,6 +13,7 @@ std::vector<std::string> OsArguments(int argc, char** argv);
 std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName);
 std::string OsExecutablePath();
 bool OsWrite(TStdStream stream, const char* data, std::size_t size);
+bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count);
 bool OsIsTerminal(TStdStream stream);
 [[noreturn]] void OsExit(int status);
 void OsStartKeyPolling();

@@ -6,12 +6,14 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/uio.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string_view>
 
 #if defined(__APPLE__)
@@ -72,6 +74,43 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
     if (n == 0) return false;
     data += n;
     size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+  if (size == 0) return true;
+  // One gather write names the same bytes again and again, so the copies are
+  // never made. A page of entries per call keeps the stack it touches small.
+  constexpr std::size_t kEntries = 256;
+  iovec entries[kEntries];
+  const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
+  // A call hands over at most SSIZE_MAX bytes.
+  const std::size_t fit = static_cast<std::size_t>(std::numeric_limits<ssize_t>::max()) / size;
+  if (fit == 0) {
+    for (; count > 0; --count) {
+      if (!OsWrite(stream, data, size)) return false;
+    }
+    return true;
+  }
+  while (count > 0) {
+    std::size_t batch = count < kEntries ? count : kEntries;
+    if (batch > fit) batch = fit;
+    for (std::size_t k = 0; k < batch; ++k) entries[k] = {const_cast<char*>(data), size};
+    const ssize_t n = writev(fd, entries, static_cast<int>(batch));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return false;
+    // A short write (a signal, a full device) ends inside some copy: finish it.
+    const std::size_t done = static_cast<std::size_t>(n);
+    count -= done / size;
+    const std::size_t into = done % size;
+    if (into > 0) {
+      if (!OsWrite(stream, data + into, size - into)) return false;
+      --count;
+    }
   }
   return true;
 }

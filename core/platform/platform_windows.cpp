@@ -5,6 +5,8 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <cstring>
+
 #include "core/platform/platform_os.h"
 
 // mingw-w64's CRT can be built to expand wildcards in argv; this program's
@@ -74,6 +76,27 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
     if (!WriteFile(handle, data, chunk, &written, nullptr) || written == 0) return false;
     data += written;
     size -= written;
+  }
+  return true;
+}
+
+bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+  // Console and pipe handles have no gather write: whole copies are laid
+  // side by side in a buffer of the size OsWrite hands over at a time.
+  static char buffer[32 * 1024];
+  const std::size_t perChunk = size == 0 ? 0 : sizeof buffer / size;
+  if (perChunk < 2) {
+    for (; count > 0; --count) {
+      if (!OsWrite(stream, data, size)) return false;
+    }
+    return true;
+  }
+  const std::size_t filled = count < perChunk ? count : perChunk;
+  for (std::size_t k = 0; k < filled; ++k) std::memcpy(buffer + k * size, data, size);
+  while (count > 0) {
+    const std::size_t copies = count < filled ? count : filled;
+    if (!OsWrite(stream, buffer, copies * size)) return false;
+    count -= copies;
   }
   return true;
 }

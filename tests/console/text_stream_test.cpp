@@ -61,3 +61,21 @@ TEST(TextStream, RebindingSendsConsoleOutToStandardErrorInOrder) {
   EXPECT_EQ(scope.Capture.Err, "report help\r\n");
   EXPECT_EQ(scope.Capture.Both, "before report help\r\n");
 }
+
+TEST(TextStream, RepeatedLinesFollowPendingTextAndTheTerminalRule) {
+  for (bool terminal : {false, true}) {
+    TCaptureScope scope;
+    scope.Capture.OutIsTerminal = terminal;
+    BindConsoleStreams();
+    WriteText(ConsoleErr, "err ");
+    WriteText(ConsoleOut, "out ");
+    const int before = scope.Capture.WriteCalls;
+    WriteRepeatedLine(ConsoleOut, "ab\r\n", 3);
+    WriteRepeatedLine(ConsoleOut, "never\r\n", 0);
+    FlushAllStreams();
+    EXPECT_EQ(scope.Capture.Both, "err out ab\r\nab\r\nab\r\n") << terminal;
+    // A terminal gets one write per line (the first carries the pending
+    // text); elsewhere the pending text and then all copies, once each.
+    EXPECT_EQ(scope.Capture.WriteCalls - before, terminal ? 3 : 2) << terminal;
+  }
+}
