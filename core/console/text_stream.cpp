@@ -14,7 +14,7 @@ void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
 void FlushSink(TStreamSink& sink) {
   std::size_t used = sink.Used;
   sink.Used = 0;
-  HandOver(sink, sink.Buffer, used);
+  HandOver(sink, sink.Buffer.get(), used);
 }
 
 TStreamSink& OtherSink(const TStreamSink& sink) { return &sink == &OutputSink ? ErrorSink : OutputSink; }
@@ -28,17 +28,20 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   if (size == 0) return;
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
-  if (size <= sizeof sink.Buffer - sink.Used) {
-    std::memcpy(sink.Buffer + sink.Used, data, size);
+  if (size <= StreamBufferSize - sink.Used) {
+    // new char[] leaves the bytes as they are: only the pages written are touched.
+    if (!sink.Buffer) sink.Buffer.reset(new char[StreamBufferSize]);
+    std::memcpy(sink.Buffer.get() + sink.Used, data, size);
     sink.Used += size;
     return;
   }
   FlushSink(sink);
-  if (size >= sizeof sink.Buffer) {
+  if (size >= StreamBufferSize) {
     HandOver(sink, data, size);
     return;
   }
-  std::memcpy(sink.Buffer, data, size);
+  if (!sink.Buffer) sink.Buffer.reset(new char[StreamBufferSize]);
+  std::memcpy(sink.Buffer.get(), data, size);
   sink.Used = size;
 }
 

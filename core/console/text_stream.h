@@ -6,15 +6,20 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "core/platform/platform.h"
+
+inline constexpr std::size_t StreamBufferSize = 64 * 1024;
 
 struct TStreamSink {
   TStdStream Target = ssOutput;
   int TerminalState = -1;  // -1 not yet asked, 0 no, 1 yes
   std::size_t Used = 0;
-  char Buffer[64 * 1024];
+  // Taken from the heap at the first text: a run whose output bypasses the
+  // buffer never touches its pages, and the small globals stay together.
+  std::unique_ptr<char[]> Buffer;
 };
 
 // A stream writes into a sink; rebinding points it at another sink.
