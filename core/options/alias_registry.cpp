@@ -31,8 +31,12 @@ std::uint32_t HashStep(std::uint32_t hash, char c) {
   return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
 }
 
-void MarkPiece(std::uint32_t hash) { Filter.Bits[(hash >> 6) & 3] |= std::uint64_t{1} << (hash & 63); }
-bool PieceMarked(std::uint32_t hash) { return ((Filter.Bits[(hash >> 6) & 3] >> (hash & 63)) & 1) != 0; }
+void MarkPiece(std::uint32_t hash) {
+  Filter.Bits[(hash >> 6) & 3] |= std::uint64_t{1} << (hash & 63);
+}
+bool PieceMarked(std::uint32_t hash) {
+  return ((Filter.Bits[(hash >> 6) & 3] >> (hash & 63)) & 1) != 0;
+}
 
 void MarkPieces(std::string_view text) {
   std::uint32_t hash = kHashSeed;
@@ -66,7 +70,8 @@ bool WordNotListed(const std::string& word, const std::string& list) {
 void RegisterAliases(std::string& all, std::string_view aliases) {
   if (Filter.Text != all) Refilter(all);
   // Room for every word at once: the list grows by one option at a time.
-  if (all.capacity() < all.size() + aliases.size() + 1) all.reserve(2 * (all.size() + aliases.size()) + 32);
+  if (all.capacity() < all.size() + aliases.size() + 1)
+    all.reserve(2 * (all.size() + aliases.size()) + 32);
   std::string longWord;
   const std::size_t size = aliases.size();
   std::size_t p = 0;
@@ -100,7 +105,8 @@ void RegisterAliases(std::string& all, std::string_view aliases) {
         longWord += upper;
       }
     }
-    const std::string_view word = length <= sizeof folded ? std::string_view(folded, length) : std::string_view(longWord);
+    const std::string_view word =
+        length <= sizeof folded ? std::string_view(folded, length) : std::string_view(longWord);
     // The hash stands for one piece only when the word holds no blank.
     const bool listed = (blanks || PieceMarked(hash)) && WordListed(word, all);
     if (listed) continue;

@@ -15,9 +15,9 @@ bool IsAliasSeparator(char c) { return c == ' ' || c == ',' || c == ';'; }
 // spelling occurs in the result exactly when it ends one of them. The
 // spellings kept so far are chained by their last byte to find those quickly.
 struct TKeptSpelling {
-  std::uint32_t End;     // offset of its blank in the result
+  std::uint32_t End;  // offset of its blank in the result
   std::uint32_t Length;
-  std::uint32_t Older;   // 1 + index of the previous one with the same last byte; 0 none
+  std::uint32_t Older;  // 1 + index of the previous one with the same last byte; 0 none
 };
 
 struct TKeptSpellings {
@@ -34,7 +34,9 @@ bool EndsAKeptSpelling(const TKeptSpellings& kept, const char* result, const cha
       // Backwards from the byte before the last: a mismatch there is the rule.
       const char* end = result + spelling.End;
       std::size_t same = 1;
-      while (same < length && end[-1 - static_cast<std::ptrdiff_t>(same)] == piece[length - 1 - same]) ++same;
+      while (same < length &&
+             end[-1 - static_cast<std::ptrdiff_t>(same)] == piece[length - 1 - same])
+        ++same;
       if (same == length) return true;
     }
     k = spelling.Older;
@@ -75,7 +77,8 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
     std::size_t prefixCount = std::size(kShort);
     if (aliasLength > 1) {
       prefixes = CoreState.DoubleDashForLongNames ? kLongDoubleDash : kLong;
-      prefixCount = CoreState.DoubleDashForLongNames ? std::size(kLongDoubleDash) : std::size(kLong);
+      prefixCount =
+          CoreState.DoubleDashForLongNames ? std::size(kLongDoubleDash) : std::size(kLong);
     } else if (bareAllowed && IsBareSymbolChar(alias[0])) {
       prefixes = kBareShort;
       prefixCount = std::size(kBareShort);
@@ -92,8 +95,8 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
         piece[length] = ' ';
         const unsigned char last = static_cast<unsigned char>(piece[length - 1]);
         used += length + 1;
-        kept.Kept.push_back({static_cast<std::uint32_t>(used - 1), static_cast<std::uint32_t>(length),
-                             kept.NewestWithByte[last]});
+        kept.Kept.push_back({static_cast<std::uint32_t>(used - 1),
+                             static_cast<std::uint32_t>(length), kept.NewestWithByte[last]});
         kept.NewestWithByte[last] = static_cast<std::uint32_t>(kept.Kept.size());
       }
     }
