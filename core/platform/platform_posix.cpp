@@ -85,14 +85,9 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
   constexpr std::size_t kEntries = 256;
   iovec entries[kEntries];
   const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
-  // A call hands over at most SSIZE_MAX bytes.
+  // A call hands over at most SSIZE_MAX bytes; no object is larger, so at
+  // least one copy always fits.
   const std::size_t fit = static_cast<std::size_t>(std::numeric_limits<ssize_t>::max()) / size;
-  if (fit == 0) {
-    for (; count > 0; --count) {
-      if (!OsWrite(stream, data, size)) return false;
-    }
-    return true;
-  }
   while (count > 0) {
     std::size_t batch = count < kEntries ? count : kEntries;
     if (batch > fit) batch = fit;
