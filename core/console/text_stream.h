@@ -11,7 +11,7 @@
 
 #include "core/platform/platform.h"
 
-inline constexpr std::size_t StreamBufferSize = 64 * 1024;
+inline constexpr std::size_t StreamBufferSize = std::size_t{64} * 1024;
 
 struct TStreamSink {
   TStdStream Target = ssOutput;

@@ -1,6 +1,8 @@
 #include "core/options/alias_registry.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -57,7 +59,7 @@ void MarkPieces(std::string_view text) {
 void Refilter(const std::string& all) {
   Filter.Text.reserve(all.capacity());
   Filter.Text = all;
-  for (std::uint64_t& bits : Filter.Bits) bits = 0;
+  std::fill(std::begin(Filter.Bits), std::end(Filter.Bits), 0);
   MarkPieces(all);
 }
 

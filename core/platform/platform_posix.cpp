@@ -11,6 +11,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -81,17 +82,17 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
 bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
   if (size == 0) return true;
   // One gather write names the same bytes again and again, so the copies are
-  // never made. A page of entries per call keeps the stack it touches small.
+  // never made. A page of entries per call keeps the stack it touches small,
+  // and a call hands over at most SSIZE_MAX bytes (no object is larger, so
+  // one copy always fits).
   constexpr std::size_t kEntries = 256;
-  iovec entries[kEntries];
-  const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
-  // A call hands over at most SSIZE_MAX bytes; no object is larger, so at
-  // least one copy always fits.
   const std::size_t fit = static_cast<std::size_t>(std::numeric_limits<ssize_t>::max()) / size;
+  const std::size_t perCall = std::min(kEntries, fit);
+  iovec entries[kEntries];
+  std::fill_n(entries, perCall, iovec{const_cast<char*>(data), size});
+  const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
   while (count > 0) {
-    std::size_t batch = count < kEntries ? count : kEntries;
-    if (batch > fit) batch = fit;
-    for (std::size_t k = 0; k < batch; ++k) entries[k] = {const_cast<char*>(data), size};
+    const std::size_t batch = std::min(count, perCall);
     const ssize_t n = writev(fd, entries, static_cast<int>(batch));
     if (n < 0) {
       if (errno == EINTR) continue;
