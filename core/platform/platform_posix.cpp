@@ -89,7 +89,8 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
   const std::size_t fit = static_cast<std::size_t>(std::numeric_limits<ssize_t>::max()) / size;
   const std::size_t perCall = std::min(kEntries, fit);
   iovec entries[kEntries];
-  std::fill_n(entries, perCall, iovec{const_cast<char*>(data), size});
+  // Later calls hand over no more copies than the first.
+  std::fill_n(entries, std::min(count, perCall), iovec{const_cast<char*>(data), size});
   const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
   while (count > 0) {
     const std::size_t batch = std::min(count, perCall);
