@@ -1,6 +1,7 @@
 #include "core/options/option_spellings.h"
 
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -61,7 +62,8 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   std::string result(aliases.size() * (suffixCount == 3 ? 45 : 12), '\0');
   std::size_t used = 0;
   TKeptSpellings kept;
-  kept.Kept.reserve(aliases.size() * 3 * suffixCount);
+  // Every alias but the last is followed by a separator.
+  kept.Kept.reserve((aliases.size() + 1) / 2 * 3 * suffixCount);
 
   const std::size_t size = aliases.size();
   std::size_t at = 0;
