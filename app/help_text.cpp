@@ -104,7 +104,7 @@ void WriteNumber(std::int32_t value) {
 // which the caller then writes as it stands.
 bool WriteField(std::string_view field) {
   if (field == "name") {
-    WriteText(ConsoleOut, AppInfo.BaseName);
+    WriteData(ConsoleOut, AppInfo.BaseName);
   } else if (field == "MaxStringLength") {
     WriteNumber(MaxStringLength);
   } else if (field == "MinLineCount") {

@@ -271,7 +271,9 @@ void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner
   FormatSettings.ShortDatePattern = "yyyy/mm/dd";
   for (const std::string& line :
        BannerLines(info, withBuild, withBanner, BuildDateStamp, BuildTimeStamp, FormatSettings)) {
-    WriteLine(ConsoleErr, line);
+    // The names come from the executable's file name.
+    WriteData(ConsoleErr, line);
+    WriteLine(ConsoleErr);
   }
   CoreState.BannerShown = true;
   FormatSettings.ShortDatePattern = savedPattern;

@@ -16,10 +16,11 @@ void WriteReport(const std::string& complaint, bool pause, bool beep) {
   WriteText(ConsoleErr, "Invalid or Incomplete Syntax!\r\n");
   WriteLine(ConsoleErr);
   WriteText(ConsoleErr, "Execution Path ... ");
-  WriteText(ConsoleErr, ExePath);
+  WriteData(ConsoleErr, ExePath);
   WriteText(ConsoleErr, "\r\n");
   WriteText(ConsoleErr, "You entered ...... ");
-  WriteLine(ConsoleErr, PlatformCommandLine());
+  WriteData(ConsoleErr, PlatformCommandLine());
+  WriteLine(ConsoleErr);
   WriteErrorMessage(complaint, "\r\n");
   if (beep) {
     // The sound should accompany a report the user can already read.
@@ -46,7 +47,8 @@ void ReportCustomSyntaxError(TParamStatisticsRec&, const std::string& msg, bool 
 
 void WriteErrorMessage(const std::string& body, const std::string& prefix) {
   WriteText(ConsoleErr, prefix);
-  WriteText(ConsoleErr, body);
+  // The complaint lists arguments as they were typed.
+  WriteData(ConsoleErr, body);
   WriteText(ConsoleErr, "\r\n");
   WriteLine(ConsoleErr);
 }

@@ -1,6 +1,7 @@
 #include "core/console/text_stream.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,7 +18,9 @@ void FlushSink(TStreamSink& sink) {
   HandOver(sink, sink.Buffer.get(), used);
 }
 
-TStreamSink& OtherSink(const TStreamSink& sink) { return &sink == &OutputSink ? ErrorSink : OutputSink; }
+TStreamSink& OtherSink(const TStreamSink& sink) {
+  return &sink == &OutputSink ? ErrorSink : OutputSink;
+}
 
 bool IsTerminal(TStreamSink& sink) {
   if (sink.TerminalState < 0) sink.TerminalState = PlatformIsTerminal(sink.Target) ? 1 : 0;
@@ -68,6 +71,13 @@ void RebindConsoleOutToErr() {
 
 void WriteText(TTextStream& stream, std::string_view text) {
   Append(*stream.Sink, text.data(), text.size());
+}
+
+void WriteData(TTextStream& stream, std::string_view data) {
+  TStreamSink& sink = *stream.Sink;
+  if (!IsTerminal(sink)) return Append(sink, data.data(), data.size());
+  const std::string shown = EscapeControls(data);
+  Append(sink, shown.data(), shown.size());
 }
 
 void WriteChar(TTextStream& stream, char c) { Append(*stream.Sink, &c, 1); }

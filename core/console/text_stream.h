@@ -39,6 +39,10 @@ void BindConsoleStreams();
 void RebindConsoleOutToErr();
 
 void WriteText(TTextStream& stream, std::string_view text);
+// Text taken from data (arguments, paths, file names): byte for byte on a
+// file or pipe, with its controls escaped on a terminal, which data must
+// never drive.
+void WriteData(TTextStream& stream, std::string_view data);
 void WriteChar(TTextStream& stream, char c);
 // text, then CR LF; on a terminal the line is handed over at once.
 void WriteLine(TTextStream& stream, std::string_view text = {});

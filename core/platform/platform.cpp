@@ -15,19 +15,6 @@ std::string TestExecutablePath;
 TOutputCapture* Capture = nullptr;
 TConsoleDouble* Console = nullptr;
 
-bool NeedsQuoting(const std::string& arg) {
-  if (arg.empty()) return true;
-  for (unsigned char c : arg) {
-    bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                 c == '-' || c == '_' || c == '.' || c == '/' || c == ',' || c == ':' ||
-                 c == '=' || c == '+' || c == '@' || c == '%' || c >= 128;
-    if (!plain) return true;
-  }
-  return false;
-}
-
-bool IsControl(unsigned char c) { return c < 32 || c == 127; }
-
 }  // namespace
 
 void PlatformSetArguments(int argc, char** argv) {
@@ -43,30 +30,82 @@ const std::string& PlatformProgramName() {
   return TestArguments != nullptr ? TestProgramName : RealProgramName;
 }
 
+std::size_t ControlLength(std::string_view text, std::size_t pos) {
+  const auto c = static_cast<unsigned char>(text[pos]);
+  if (c < 0x20 || c == 0x7F) return 1;
+  // C1 controls in UTF-8 (C2 80 to C2 9F); C2 9B alone is a CSI to some terminals.
+  if (c == 0xC2 && pos + 1 < text.size()) {
+    const auto next = static_cast<unsigned char>(text[pos + 1]);
+    if (next >= 0x80 && next <= 0x9F) return 2;
+  }
+  return 0;
+}
+
+namespace {
+
+bool NeedsQuoting(const std::string& arg) {
+  if (arg.empty()) return true;
+  for (std::size_t i = 0; i < arg.size(); ++i) {
+    const auto c = static_cast<unsigned char>(arg[i]);
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '-' || c == '_' || c == '.' || c == '/' || c == ',' || c == ':' ||
+                       c == '=' || c == '+' || c == '@' || c == '%' || c >= 128;
+    if (!plain || ControlLength(arg, i) > 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void AppendEscapedControl(std::string& out, std::string_view bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  out += "$'";
+  for (unsigned char c : bytes) {
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+  }
+  out += '\'';
+}
+
+std::string EscapeControls(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t control = ControlLength(text, i);
+    if (control == 0) {
+      out += text[i++];
+      continue;
+    }
+    AppendEscapedControl(out, text.substr(i, control));
+    i += control;
+  }
+  return out;
+}
+
 std::string ShellQuoteArgument(const std::string& arg) {
   if (!NeedsQuoting(arg)) return arg;
   if (arg.empty()) return "''";
-  // Single quotes keep everything literal; control bytes leave the quotes
-  // as $'\xHH' so the terminal never receives them raw.
+  // Single quotes keep everything literal; controls leave the quotes as
+  // $'\xHH' so the terminal never receives them raw.
   std::string out;
   bool open = false;
-  for (unsigned char c : arg) {
-    if (IsControl(c)) {
+  for (std::size_t i = 0; i < arg.size();) {
+    const std::size_t control = ControlLength(arg, i);
+    if (control > 0) {
       if (open) out += '\'';
       open = false;
-      static const char kHex[] = "0123456789ABCDEF";
-      out += "$'\\x";
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-      out += '\'';
+      AppendEscapedControl(out, std::string_view(arg).substr(i, control));
+      i += control;
       continue;
     }
+    const char c = arg[i++];
     if (!open) out += '\'';
     open = true;
     if (c == '\'') {
       out += "'\\''";
     } else {
-      out += static_cast<char>(c);
+      out += c;
     }
   }
   if (open) out += '\'';
@@ -102,7 +141,8 @@ bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
-bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count) {
   if (Capture == nullptr) return OsWriteRepeated(stream, data, size, count);
   std::string& target = stream == ssOutput ? Capture->Out : Capture->Err;
   for (std::size_t k = 0; k < count; ++k) {

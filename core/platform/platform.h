@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum TStdStream : int { ssOutput = 1, ssError = 2 };
@@ -30,6 +31,18 @@ const std::string& PlatformProgramName();
 // Quotes one argument the way a POSIX shell needs it (see PlatformCommandLine).
 std::string ShellQuoteArgument(const std::string& arg);
 
+// ---- Controls in text from data ----------------------------------------------
+// A terminal acts on C0 bytes, DEL and the UTF-8 forms of C1 (C2 80 to C2 9F);
+// text taken from data shows each such byte as $'\xHH' instead, the notation
+// the shell-quoted command line uses.
+
+// Bytes of the control that starts at pos: 0 (none), 1 or 2 (a C1 pair).
+std::size_t ControlLength(std::string_view text, std::size_t pos);
+// Appends $'\xHH' with one \xHH per byte of the control.
+void AppendEscapedControl(std::string& out, std::string_view bytes);
+// The text with every control escaped; the same text when it holds none.
+std::string EscapeControls(std::string_view text);
+
 // ---- Output ----------------------------------------------------------------
 
 // Hands bytes to the OS unbuffered, retrying short writes; false on failure.
@@ -37,7 +50,8 @@ bool PlatformWrite(TStdStream stream, const char* data, std::size_t size);
 
 // Hands the same bytes over count times in a row, in as few calls as the
 // system allows and without making the copies where it can; false on failure.
-bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count);
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count);
 
 // True when the stream is an interactive terminal (line-at-a-time output).
 bool PlatformIsTerminal(TStdStream stream);
@@ -97,8 +111,7 @@ struct TConsoleDouble {
 };
 
 // nullptr restores the real process arguments.
-void PlatformUseTestArguments(const std::vector<std::string>* args,
-                              const std::string& programName,
+void PlatformUseTestArguments(const std::vector<std::string>* args, const std::string& programName,
                               const std::string& executablePath);
 void PlatformUseOutputCapture(TOutputCapture* capture);  // nullptr: real streams
 void PlatformUseConsoleDouble(TConsoleDouble* console);  // nullptr: real console

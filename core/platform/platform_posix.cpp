@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/uio.h>
 #include <termios.h>
 #include <time.h>
@@ -125,40 +126,53 @@ void OsExit(int status) {
 // ---- Console input -----------------------------------------------------------
 
 // A key is read from the controlling terminal, whatever standard input is.
-// While the pause runs the terminal is non-canonical without echo, with its
-// signal keys still working; it is put back as it was when the pause ends or
-// the process is interrupted. A background job, or a process without a
-// terminal, leaves the terminal alone: no key can end its pause.
+// While the pause runs as the foreground job the terminal is non-canonical
+// without echo, with its signal keys still working. A background job leaves
+// the terminal alone, and one that becomes background hands it back; the
+// switch is made at the step boundaries.
+//
+// Pauses run in parallel (xargs -P, "&" in scripts), so the mode is guarded
+// by an advisory lock on the terminal device: only the pause that holds it
+// changes the mode, having saved it first, and it puts the mode back before
+// it lets go. The others keep their steps without touching the mode and
+// take the lock over when it is free, so the terminal always ends with the
+// mode it had before any pause changed it. The lock is asked for without
+// waiting, so no pause waits longer than its steps.
 
 namespace {
 
+#ifdef NSIG
+constexpr int kSignalLimit = NSIG;
+#else
+constexpr int kSignalLimit = 65;
+#endif
+
 int TtyFd = -1;
 termios SavedTermios;
-// True while the terminal may be in pause mode; read by the signal handler.
+// True while this pause holds the lock and has changed the mode; read by
+// the signal handler.
 volatile sig_atomic_t PauseModeActive = 0;
+struct sigaction OldActions[kSignalLimit];
+bool HandlerInstalled[kSignalLimit];
 
-// What ends or stops a process by default and may arrive during a pause.
-// SIGPIPE is here because the dots may go to a pipe whose reader has gone.
-const int kPauseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGTSTP};
-const int kPauseSignalCount = static_cast<int>(sizeof kPauseSignals / sizeof kPauseSignals[0]);
-struct sigaction OldActions[kPauseSignalCount];
-bool HandlerInstalled[kPauseSignalCount];
+bool IsStopSignal(int sig) { return sig == SIGTSTP || sig == SIGTTIN || sig == SIGTTOU; }
 
-int PauseSignalIndex(int sig) {
-  for (int i = 0; i < kPauseSignalCount; ++i) {
-    if (kPauseSignals[i] == sig) return i;
+// Whether the default action of a catchable signal ends or stops the process.
+bool EndsOrStops(int sig) {
+  switch (sig) {
+    case SIGKILL:
+    case SIGSTOP:
+    case SIGCHLD:
+    case SIGCONT:
+    case SIGURG:
+    case SIGWINCH:
+#if defined(SIGINFO) && (!defined(SIGPWR) || SIGINFO != SIGPWR)
+    case SIGINFO:
+#endif
+      return false;
+    default:
+      return true;
   }
-  return -1;
-}
-
-sigset_t PauseSignalSet(bool withTtou) {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int sig : kPauseSignals) sigaddset(&set, sig);
-  // Putting the terminal back must work even from the background, where the
-  // kernel would otherwise stop the process for touching it.
-  if (withTtou) sigaddset(&set, SIGTTOU);
-  return set;
 }
 
 bool InForeground(int fd) {
@@ -167,53 +181,73 @@ bool InForeground(int fd) {
 }
 
 // Async-signal-safe: called from the handler as well.
-void RestoreTerminal() {
+void HandBackTerminal() {
   if (PauseModeActive == 0) return;
   PauseModeActive = 0;
   tcsetattr(TtyFd, TCSANOW, &SavedTermios);
+  flock(TtyFd, LOCK_UN);
 }
 
-void EnterPauseMode() {
-  termios pauseMode = SavedTermios;
-  pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
-  // Ctrl-S would otherwise freeze the dots instead of counting as a key.
-  pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
-  pauseMode.c_cc[VMIN] = 0;
-  pauseMode.c_cc[VTIME] = 0;
-  sigset_t block = PauseSignalSet(false);
-  sigset_t old;
-  sigprocmask(SIG_BLOCK, &block, &old);
-  // Marked first, so that a signal can never find the terminal changed but
-  // unmarked.
-  PauseModeActive = 1;
-  tcsetattr(TtyFd, TCSANOW, &pauseMode);
-  sigprocmask(SIG_SETMASK, &old, nullptr);
+// Runs a change of the terminal with every signal held back: the handler
+// never sees it half made, and SIGTTOU cannot stop a process that has just
+// become a background job (a held SIGTTOU lets the change through).
+struct TSignalHold {
+  sigset_t Old;
+};
+
+TSignalHold HoldSignals() {
+  TSignalHold hold{};
+  sigset_t all;
+  sigfillset(&all);
+  sigprocmask(SIG_BLOCK, &all, &hold.Old);
+  return hold;
+}
+
+void ReleaseSignals(const TSignalHold& hold) { sigprocmask(SIG_SETMASK, &hold.Old, nullptr); }
+
+void TakeTerminal() {
+  const TSignalHold hold = HoldSignals();
+  // A lock the system cannot give (no support on this device) leaves this
+  // pause to guard the mode alone, as a pause always did.
+  const bool locked = flock(TtyFd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+  if (locked && tcgetattr(TtyFd, &SavedTermios) == 0) {
+    termios pauseMode = SavedTermios;
+    pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
+    // Ctrl-S would otherwise freeze the dots instead of counting as a key.
+    pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
+    pauseMode.c_cc[VMIN] = 0;
+    pauseMode.c_cc[VTIME] = 0;
+    // Marked first, so that a signal can never find the mode changed but
+    // unmarked.
+    PauseModeActive = 1;
+    tcsetattr(TtyFd, TCSANOW, &pauseMode);
+  } else if (locked) {
+    flock(TtyFd, LOCK_UN);
+  }
+  ReleaseSignals(hold);
 }
 
 void OnPauseSignal(int sig) {
   int savedErrno = errno;
-  RestoreTerminal();
-  int index = PauseSignalIndex(sig);
-  if (index >= 0) {
-    // Zeroed, so that a failed swap leaves a defined record to reinstall.
-    struct sigaction ours {};
-    sigaction(sig, &OldActions[index], &ours);
-    if (sig == SIGTSTP) {
-      // Stop now as the default would; once continued, the pause goes on
-      // and the next key check puts the terminal back into pause mode.
-      sigset_t unblock;
-      sigemptyset(&unblock);
-      sigaddset(&unblock, SIGTSTP);
-      sigset_t old;
-      sigprocmask(SIG_UNBLOCK, &unblock, &old);
-      // Nothing useful can be done in a handler if raise fails.
-      static_cast<void>(raise(SIGTSTP));
-      sigprocmask(SIG_SETMASK, &old, nullptr);
-      sigaction(SIGTSTP, &ours, nullptr);
-    } else {
-      // Delivered with its usual effect as soon as the handler returns.
-      static_cast<void>(raise(sig));
-    }
+  HandBackTerminal();
+  // Zeroed, so that a failed swap leaves a defined record to reinstall.
+  struct sigaction ours {};
+  sigaction(sig, &OldActions[sig], &ours);
+  if (IsStopSignal(sig)) {
+    // Stop now as the default would; once continued, the pause goes on and
+    // its next step takes the terminal again if it is in the foreground.
+    sigset_t unblock;
+    sigemptyset(&unblock);
+    sigaddset(&unblock, sig);
+    sigset_t old;
+    sigprocmask(SIG_UNBLOCK, &unblock, &old);
+    // Nothing useful can be done in a handler if raise fails.
+    static_cast<void>(raise(sig));
+    sigprocmask(SIG_SETMASK, &old, nullptr);
+    sigaction(sig, &ours, nullptr);
+  } else {
+    // Delivered with its usual effect as soon as the handler returns.
+    static_cast<void>(raise(sig));
   }
   errno = savedErrno;
 }
@@ -221,44 +255,77 @@ void OnPauseSignal(int sig) {
 void InstallPauseHandlers() {
   struct sigaction ours {};
   ours.sa_handler = OnPauseSignal;
-  ours.sa_mask = PauseSignalSet(true);
+  sigfillset(&ours.sa_mask);
   ours.sa_flags = SA_RESTART;
-  for (int i = 0; i < kPauseSignalCount; ++i) {
-    HandlerInstalled[i] = false;
-    if (sigaction(kPauseSignals[i], nullptr, &OldActions[i]) != 0) continue;
-    // An ignored signal stays ignored (nohup, background jobs of scripts).
-    if ((OldActions[i].sa_flags & SA_SIGINFO) == 0 && OldActions[i].sa_handler == SIG_IGN) continue;
-    HandlerInstalled[i] = sigaction(kPauseSignals[i], &ours, nullptr) == 0;
+  for (int sig = 1; sig < kSignalLimit; ++sig) {
+    HandlerInstalled[sig] = false;
+    if (!EndsOrStops(sig) || sigaction(sig, nullptr, &OldActions[sig]) != 0) continue;
+    // Only the default action is taken over: an ignored signal stays ignored
+    // (nohup, background jobs of scripts), and the system's own signals
+    // refuse a handler.
+    if ((OldActions[sig].sa_flags & SA_SIGINFO) != 0 || OldActions[sig].sa_handler != SIG_DFL)
+      continue;
+    HandlerInstalled[sig] = sigaction(sig, &ours, nullptr) == 0;
   }
 }
 
 void RemovePauseHandlers() {
-  for (int i = 0; i < kPauseSignalCount; ++i) {
-    if (HandlerInstalled[i]) sigaction(kPauseSignals[i], &OldActions[i], nullptr);
-    HandlerInstalled[i] = false;
+  for (int sig = 1; sig < kSignalLimit; ++sig) {
+    if (HandlerInstalled[sig]) sigaction(sig, &OldActions[sig], nullptr);
+    HandlerInstalled[sig] = false;
   }
+}
+
+// The controlling terminal, opened by its own name when a standard stream
+// shows it: a lock on /dev/tty would be one lock for every terminal.
+int OpenControllingTerminal() {
+  const int flags = O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK;
+  const pid_t session = getsid(0);
+  for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (isatty(fd) != 1 || tcgetsid(fd) != session) continue;
+    const char* name = ttyname(fd);
+    const int tty = name != nullptr ? open(name, flags) : -1;
+    if (tty >= 0) return tty;
+  }
+  return open("/dev/tty", flags);
+}
+
+void DiscardInputIfForeground() {
+  if (!InForeground(TtyFd)) return;
+  const TSignalHold hold = HoldSignals();
+  tcflush(TtyFd, TCIFLUSH);
+  ReleaseSignals(hold);
 }
 
 }  // namespace
 
 void OsStartKeyPolling() {
   if (TtyFd >= 0) return;
-  int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return;
-  if (!InForeground(fd) || tcgetattr(fd, &SavedTermios) != 0) {
-    close(fd);
+  const int fd = OpenControllingTerminal();
+  termios probe{};
+  if (fd < 0 || tcgetattr(fd, &probe) != 0) {
+    if (fd >= 0) close(fd);
     return;
   }
   TtyFd = fd;
   InstallPauseHandlers();
-  EnterPauseMode();
-  tcflush(TtyFd, TCIFLUSH);
+  if (!InForeground(TtyFd)) return;
+  TakeTerminal();
+  DiscardInputIfForeground();
 }
 
 bool OsKeyPressed() {
-  if (TtyFd < 0 || !InForeground(TtyFd)) return false;
-  // Back in the foreground after a stop: the terminal was put back then.
-  if (PauseModeActive == 0) EnterPauseMode();
+  if (TtyFd < 0) return false;
+  if (!InForeground(TtyFd)) {
+    // The terminal belongs to another job now.
+    const TSignalHold hold = HoldSignals();
+    HandBackTerminal();
+    ReleaseSignals(hold);
+    return false;
+  }
+  // In the foreground again after a stop, or the pause that held the lock
+  // has ended.
+  if (PauseModeActive == 0) TakeTerminal();
   pollfd input{TtyFd, POLLIN, 0};
   if (poll(&input, 1, 0) != 1) return false;
   // A hung-up terminal reports readable forever; it holds no key.
@@ -267,18 +334,21 @@ bool OsKeyPressed() {
 
 void OsStopKeyPolling() {
   if (TtyFd < 0) return;
-  sigset_t block = PauseSignalSet(true);
-  sigset_t old;
-  sigprocmask(SIG_BLOCK, &block, &old);
-  RestoreTerminal();
-  // The key that ended the pause and anything typed with it go too; in the
-  // background the input belongs to another job.
+  const TSignalHold hold = HoldSignals();
+  const termios saved = SavedTermios;
+  const bool restore = PauseModeActive != 0;
+  PauseModeActive = 0;
+  if (restore) tcsetattr(TtyFd, TCSANOW, &saved);
+  // The key that ended the pause and anything typed with it go too, before
+  // the lock lets another pause save the mode; in the background the input
+  // belongs to another job.
   if (InForeground(TtyFd)) tcflush(TtyFd, TCIFLUSH);
   RemovePauseHandlers();
+  // Closing lets go of the lock.
   close(TtyFd);
   TtyFd = -1;
   // A signal that came in meanwhile now takes its usual effect.
-  sigprocmask(SIG_SETMASK, &old, nullptr);
+  ReleaseSignals(hold);
 }
 
 void OsAlert() {

@@ -20,6 +20,10 @@ TEST(ShellQuoteArgument, QuotesWhatAShellWouldMisread) {
       {"a\tb", "'a'$'\\x09''b'"},
       {"\x7f", "$'\\x7F'"},
       {"\xc3\xa9", "\xc3\xa9"},
+      {"\xc2\x9b"
+       "2J",
+       "$'\\xC2\\x9B''2J'"},
+      {"\xc2\xa0", "\xc2\xa0"},
   };
   for (const auto& c : cases) EXPECT_EQ(ShellQuoteArgument(c.in), c.out) << c.in;
 }

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_flow.h"
 #include "core/console/core_state.h"
 #include "core/console/error_report.h"
 #include "core/console/text_stream.h"
@@ -95,7 +96,7 @@ pid_t ForkOnTerminal(const TPty& pty, Body body) {
     close(pty.Master);
     // The test runner's own dispositions (nohup, say) must not change what a
     // signal does to the child.
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGTSTP}) signal(sig, SIG_DFL);
+    for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
     if (login_tty(pty.Slave) != 0) _exit(99);
     _exit(body());
   }
@@ -246,7 +247,9 @@ TEST(KeyPollingPty, AnInterruptedPauseLeavesTheTerminalAsItWas) {
   const struct {
     const char* keys;  // typed, or nullptr: the signal is sent
     int signal;
-  } cases[] = {{"\x03", SIGINT}, {nullptr, SIGTERM}, {nullptr, SIGHUP}, {nullptr, SIGPIPE}};
+  } cases[] = {{"\x03", SIGINT},   {nullptr, SIGTERM},     {nullptr, SIGHUP},  {nullptr, SIGPIPE},
+               {nullptr, SIGUSR1}, {nullptr, SIGUSR2},     {nullptr, SIGALRM}, {nullptr, SIGVTALRM},
+               {nullptr, SIGPROF}, {nullptr, SIGRTMIN + 1}};
   for (const auto& c : cases) {
     TPty pty;
     ASSERT_GE(pty.Master, 0);
@@ -271,23 +274,73 @@ TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
   pid_t pid = ForkOnTerminal(pty, [] {
     return RunAsJob(true, [] {
       UseRealConsole();
-      WaitWithDots(5, kPrompt);
+      WaitWithDots(7, kPrompt);
       FlushAllStreams();
       return 0;
     });
   });
   TTranscript t{pty.Master};
-  // Ctrl-Z twice: each time the job control shell checks the terminal, then
-  // continues the job.
+  // Stopped by Ctrl-Z, then by TTIN and TTOU sent to the job: each time the
+  // job control shell checks the terminal, then continues the job.
   ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
   pty.Type("\x1a");
-  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 3; })) << t.Seen;
-  EXPECT_TRUE(InPauseMode(pty.Now())) << "not back in pause mode after the stop";
-  pty.Type("\x1a");
+  for (int sig : {SIGTTIN, SIGTTOU}) {
+    const int dots = t.Dots() + 2;
+    ASSERT_TRUE(ReadUntil(t, [dots](const TTranscript& s) { return s.Dots() == dots; })) << t.Seen;
+    EXPECT_TRUE(InPauseMode(pty.Now())) << "not back in pause mode after the stop";
+    kill(-tcgetpgrp(pty.Master), sig);
+  }
   ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
-  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 2) << "two stops, the terminal restored for each";
-  EXPECT_EQ(t.Dots(), 5);
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 3) << "three stops, the terminal restored for each";
+  EXPECT_EQ(t.Dots(), 7);
   EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+}
+
+TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
+  // On one terminal, as xargs -P runs them: the later pause ends last, and
+  // takes over pause mode when the first has put the terminal back.
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] {
+    pid_t first = fork();
+    if (first == 0) {
+      UseRealConsole();
+      WaitWithDots(3, kPrompt);
+      FlushAllStreams();
+      _exit(0);
+    }
+    usleep(300000);
+    UseRealConsole();
+    WaitWithDots(10, kPrompt);
+    FlushAllStreams();
+    return ExitCodeOf(WaitForChild(first));
+  });
+  TTranscript t{pty.Master};
+  ReadUntil(
+      t, [](const TTranscript&) { return false; }, 1500);
+  EXPECT_TRUE(InPauseMode(pty.Now())) << "the second pause did not take over";
+  ReadUntil(
+      t, [](const TTranscript&) { return false; }, 1800);
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+
+  // On two terminals at once, each pause has its own terminal in pause mode.
+  TPty one;
+  TPty two;
+  ASSERT_GE(two.Master, 0);
+  pid_t pids[2];
+  int index = 0;
+  for (const TPty* each : {&one, &two}) {
+    pids[index++] = ForkOnTerminal(*each, [] { return PauseThenReadALine(4); });
+  }
+  TTranscript first{one.Master};
+  ASSERT_TRUE(ReadUntil(first, [](const TTranscript& s) { return s.Dots() == 1; })) << first.Seen;
+  EXPECT_TRUE(InPauseMode(one.Now()));
+  EXPECT_TRUE(InPauseMode(two.Now()));
+  for (pid_t each : pids) kill(each, SIGTERM);
+  for (pid_t each : pids) WaitForChild(each);
+  EXPECT_TRUE(SameSettings(one.Before, one.Now()));
+  EXPECT_TRUE(SameSettings(two.Before, two.Now()));
 }
 
 TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
@@ -317,8 +370,99 @@ TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
   EXPECT_EQ(t.Seen, std::string(kPrompt) + "..\r\n\r\n");
   EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
   TTranscript terminal{pty.Master};
-  ReadUntil(terminal, [](const TTranscript&) { return false; }, 100);
+  ReadUntil(
+      terminal, [](const TTranscript&) { return false; }, 100);
   EXPECT_EQ(terminal.Seen, "k") << "only the echo of the key";
+}
+
+TEST(KeyPollingPty, APauseBroughtToTheForegroundEndsOnAKeyAndKeepsIt) {
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  pid_t pid = ForkOnTerminal(pty, [&out] {
+    // Started with "&", then "fg" after two steps.
+    signal(SIGTTOU, SIG_IGN);
+    pid_t job = fork();
+    if (job == 0) {
+      setpgid(0, 0);
+      signal(SIGTTOU, SIG_DFL);
+      dup2(out[1], STDOUT_FILENO);
+      dup2(out[1], STDERR_FILENO);
+      _exit(PauseThenReadALine(30));
+    }
+    setpgid(job, job);
+    usleep(600000);
+    tcsetpgrp(STDIN_FILENO, job);
+    return ExitCodeOf(WaitForChild(job, 10000));
+  });
+  close(out[1]);
+  TTranscript t{out[0]};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 4; })) << t.Seen;
+  EXPECT_TRUE(InPauseMode(pty.Now())) << "the foreground pause did not take the terminal";
+  pty.Type("q");
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  pty.Type("after\n");
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the key that ended the pause was kept";
+  EXPECT_LE(t.Dots(), 6) << t.Seen;
+  close(out[0]);
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+}
+
+TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
+  // A title change, a screen wipe, a faked line and a C1 CSI.
+  static const char* const kArgs[] = {"linewright",
+                                      "=",
+                                      "50",
+                                      "\x1b]2;pwned\x07",
+                                      "\x1b[2J\x1b[H",
+                                      "a\r\nb",
+                                      "\xc2\x9b"
+                                      "2J"};
+  const std::string raw =
+      "\x1b]2;pwned\x07 \x1b[2J\x1b[H a\r\nb \xc2\x9b"
+      "2J ";
+  const std::string escaped =
+      "$'\\x1B']2;pwned$'\\x07' $'\\x1B'[2J$'\\x1B'[H a$'\\x0D'$'\\x0A'b $'\\xC2\\x9B'2J ";
+  const std::string entered =
+      "You entered ...... linewright = 50 $'\\x1B'']2;pwned'$'\\x07' $'\\x1B''[2J'$'\\x1B''[H' "
+      "'a'$'\\x0D'$'\\x0A''b' $'\\xC2\\x9B''2J'";
+  char fileName[] = "/tmp/linewright-data-XXXXXX";
+  const int file = mkstemp(fileName);
+  ASSERT_GE(file, 0);
+  unlink(fileName);
+  for (bool toFile : {false, true}) {
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    pid_t pid = ForkOnTerminal(pty, [toFile, file] {
+      if (toFile) dup2(file, STDERR_FILENO);
+      std::vector<std::string> args(std::begin(kArgs), std::end(kArgs));
+      std::vector<char*> argv;
+      for (std::string& arg : args) argv.push_back(arg.data());
+      PlatformSetArguments(static_cast<int>(argv.size()), argv.data());
+      UseRealConsole();
+      return RunProgram();
+    });
+    TTranscript t{pty.Master};
+    ReadUntil(
+        t, [](const TTranscript&) { return false; }, 1000);
+    EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 65);
+    std::string shown = t.Seen;
+    if (toFile) {
+      EXPECT_EQ(shown, "");
+      shown.assign(static_cast<std::size_t>(lseek(file, 0, SEEK_END)), '\0');
+      ASSERT_EQ(pread(file, shown.data(), shown.size(), 0), static_cast<ssize_t>(shown.size()));
+      EXPECT_NE(shown.find("\r\nInvalid Parameters Provided: " + raw + "\r\n"), std::string::npos)
+          << shown;
+    } else {
+      for (const char* control : {"\x1b", "\x07", "\xc2\x9b", "\r\nb"}) {
+        EXPECT_EQ(shown.find(control), std::string::npos) << shown;
+      }
+      EXPECT_NE(shown.find("Invalid Parameters Provided: " + escaped), std::string::npos) << shown;
+    }
+    EXPECT_NE(shown.find(entered), std::string::npos) << shown;
+  }
+  close(file);
 }
 
 TEST(KeyPollingPty, TheAlertRingsOnTheTerminalAfterTheReportAndBeforeThePrompt) {
@@ -367,10 +511,12 @@ TEST(KeyPollingPty, TheAlertNeverGoesIntoRedirectedStreams) {
   close(out[1]);
   EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
   TTranscript streams{out[0]};
-  ReadUntil(streams, [](const TTranscript&) { return false; }, 100);
+  ReadUntil(
+      streams, [](const TTranscript&) { return false; }, 100);
   close(out[0]);
   TTranscript terminal{pty.Master};
-  ReadUntil(terminal, [](const TTranscript&) { return false; }, 100);
+  ReadUntil(
+      terminal, [](const TTranscript&) { return false; }, 100);
   EXPECT_EQ(streams.Seen, "");
   EXPECT_EQ(terminal.Seen, "\a");
 }
