@@ -22,7 +22,9 @@ endif()
 
 # ---- Runtime ---------------------------------------------------------------
 install(TARGETS linewright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
-install(FILES ${CMAKE_SOURCE_DIR}/doc/linewright.1
+# The page carries the version of this build.
+configure_file(${CMAKE_SOURCE_DIR}/doc/linewright.1.in ${CMAKE_BINARY_DIR}/doc/linewright.1 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/doc/linewright.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
 install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
@@ -36,7 +38,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.fish
 file(READ ${CMAKE_SOURCE_DIR}/LICENSE _linewright_license)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/copyright @ONLY CONTENT
-[[Linewright @PROJECT_VERSION@ and the CorvaneCore library
+[[Linewright @LINEWRIGHT_VERSION@ and the CorvaneCore library
 
 Upstream author: The Linewright developers
 License: MIT (the full text follows)
@@ -66,13 +68,13 @@ install(EXPORT CorvaneCoreTargets NAMESPACE CorvaneCore::
 
 include(CMakePackageConfigHelpers)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake @ONLY CONTENT
-[[# CorvaneCore @PROJECT_VERSION@: the family's command-line option framework and
+[[# CorvaneCore @LINEWRIGHT_VERSION@: the family's command-line option framework and
 # console services. Provides the imported target CorvaneCore::core.
 include("${CMAKE_CURRENT_LIST_DIR}/CorvaneCoreTargets.cmake")
 set(CorvaneCore_FOUND TRUE)
 ]])
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
-                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+                                 VERSION ${LINEWRIGHT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)

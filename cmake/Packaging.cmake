@@ -1,10 +1,11 @@
-# Packages, built with `cpack` in the build directory:
-#   Linux:   linewright-2.4.0-Linux.tar.gz (the whole install tree),
-#            linewright_2.4.0_<arch>.deb (the program) and
-#            libcorvanecore-dev_2.4.0_<arch>.deb (the CorvaneCore package)
-#   Windows: linewright-2.4.0-win64.zip (Linewright.exe, README.md, LICENSE)
+# Packages, built with `cpack` in the build directory (VERSION is the release,
+# major.minor.patch, from CMakeLists.txt):
+#   Linux:   linewright-VERSION-Linux.tar.gz (the whole install tree),
+#            linewright_VERSION_<arch>.deb (the program) and
+#            libcorvanecore-dev_VERSION_<arch>.deb (the CorvaneCore package)
+#   Windows: linewright-VERSION-win64.zip (Linewright.exe, README.md, LICENSE)
 set(CPACK_PACKAGE_NAME linewright)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${LINEWRIGHT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Linewright developers")
 set(CPACK_PACKAGE_CONTACT "The Linewright developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write a character repeated to a given length, for scripts")
@@ -21,7 +22,7 @@ set(CPACK_SOURCE_IGNORE_FILES "/build/" "/build-[^/]*/" "/out/" "/\\\\.git/" "/\
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME "linewright-${PROJECT_VERSION}-win64")
+  set(CPACK_PACKAGE_FILE_NAME "linewright-${LINEWRIGHT_VERSION}-win64")
 else()
   set(CPACK_GENERATOR TGZ DEB)
 
