@@ -6,6 +6,7 @@
 #include "core/console/text_stream.h"
 #include "core/options/param_matching.h"
 #include "core/options/param_slots.h"
+#include "linewright_version.h"
 
 char StringChar = 0;
 std::int32_t StringLength = 0;
@@ -32,8 +33,8 @@ void ResetProgramGlobals() {
 void RunMainFlow() {
   CoreState.ParamMatchMode = 2;
 
-  SetAppInfo(AppInfo, "2.4.0", "2.4.0.160", "Generate string for Shell Scripting Environment",
-             "Linewright", false);
+  SetAppInfo(AppInfo, LINEWRIGHT_VERSION, LINEWRIGHT_BUILD,
+             "Generate string for Shell Scripting Environment", "Linewright", false);
 
   GetSlotChar(ParamStatus, StringChar, 1);
   GetSlotNumber(ParamStatus, StringLength, 2);

@@ -20,10 +20,28 @@ if(WIN32)
   return()
 endif()
 
+# Compresses SOURCE into <build>/install/NAME.gz and sets OUT_VAR to it:
+# gzip -9 without a name or time stamp, as Debian's policy asks for man pages
+# and changelogs, and so that builds stay byte-identical. Without gzip,
+# OUT_VAR is SOURCE itself.
+find_program(LINEWRIGHT_GZIP gzip)
+function(linewright_gzip source name out_var)
+  set(_out ${source})
+  if(LINEWRIGHT_GZIP)
+    set(_out ${CMAKE_BINARY_DIR}/install/${name}.gz)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
+    execute_process(COMMAND ${LINEWRIGHT_GZIP} -9 -n -c ${source} OUTPUT_FILE ${_out}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  set(${out_var} ${_out} PARENT_SCOPE)
+endfunction()
+
 # ---- Runtime ---------------------------------------------------------------
 install(TARGETS linewright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
-install(FILES ${CMAKE_SOURCE_DIR}/doc/linewright.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+# The page carries the version of this build.
+configure_file(${CMAKE_SOURCE_DIR}/doc/linewright.1.in ${CMAKE_BINARY_DIR}/doc/linewright.1 @ONLY)
+linewright_gzip(${CMAKE_BINARY_DIR}/doc/linewright.1 linewright.1 _linewright_man_page)
+install(FILES ${_linewright_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
 install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME linewright COMPONENT Runtime)
@@ -36,14 +54,18 @@ install(FILES ${CMAKE_SOURCE_DIR}/completions/linewright.fish
 file(READ ${CMAKE_SOURCE_DIR}/LICENSE _linewright_license)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/copyright @ONLY CONTENT
-[[Linewright @PROJECT_VERSION@ and the CorvaneCore library
+[[Linewright @LINEWRIGHT_VERSION@ and the CorvaneCore library
 
 Upstream author: The Linewright developers
 License: MIT (the full text follows)
 
 @_linewright_license@]])
+# The project's changelog under the name Debian gives an upstream changelog.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
+linewright_gzip(${CMAKE_SOURCE_DIR}/CHANGELOG.md changelog _linewright_changelog)
 install(FILES ${LINEWRIGHT_DOC_FILES} ${CMAKE_BINARY_DIR}/install/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Runtime)
+install(FILES ${_linewright_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Runtime)
 
 # ---- Development: the CorvaneCore package ------------------------------------
 set(CORVANECORE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/CorvaneCore)
@@ -66,13 +88,13 @@ install(EXPORT CorvaneCoreTargets NAMESPACE CorvaneCore::
 
 include(CMakePackageConfigHelpers)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake @ONLY CONTENT
-[[# CorvaneCore @PROJECT_VERSION@: the family's command-line option framework and
+[[# CorvaneCore @LINEWRIGHT_VERSION@: the family's command-line option framework and
 # console services. Provides the imported target CorvaneCore::core.
 include("${CMAKE_CURRENT_LIST_DIR}/CorvaneCoreTargets.cmake")
 set(CorvaneCore_FOUND TRUE)
 ]])
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
-                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+                                 VERSION ${LINEWRIGHT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)

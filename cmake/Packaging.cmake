@@ -1,12 +1,15 @@
-# Packages, built with `cpack` in the build directory:
-#   Linux:   linewright-2.4.0-Linux.tar.gz (the whole install tree),
-#            linewright_2.4.0_<arch>.deb (the program) and
-#            libcorvanecore-dev_2.4.0_<arch>.deb (the CorvaneCore package)
-#   Windows: linewright-2.4.0-win64.zip (Linewright.exe, README.md, LICENSE)
+# Packages, built with `cpack` in the build directory (VERSION is the release,
+# major.minor.patch, from CMakeLists.txt):
+#   Linux:   linewright-VERSION-Linux.tar.gz (the whole install tree),
+#            linewright_VERSION-1_<arch>.deb (the program) and
+#            libcorvanecore-dev_VERSION-1_<arch>.deb (the CorvaneCore package)
+#   Windows: linewright-VERSION-win64.zip (Linewright.exe, README.md, LICENSE)
+set(LINEWRIGHT_PACKAGE_CONTACT "The Linewright developers <developers@linewright.example>"
+    CACHE STRING "Maintainer of the Debian packages, as a name and an address in angle brackets")
 set(CPACK_PACKAGE_NAME linewright)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${LINEWRIGHT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Linewright developers")
-set(CPACK_PACKAGE_CONTACT "The Linewright developers")
+set(CPACK_PACKAGE_CONTACT "${LINEWRIGHT_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write a character repeated to a given length, for scripts")
 set(CPACK_PACKAGE_DESCRIPTION
     "Linewright writes a character repeated to a given length, on one or more
@@ -21,7 +24,7 @@ set(CPACK_SOURCE_IGNORE_FILES "/build/" "/build-[^/]*/" "/out/" "/\\\\.git/" "/\
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME "linewright-${PROJECT_VERSION}-win64")
+  set(CPACK_PACKAGE_FILE_NAME "linewright-${LINEWRIGHT_VERSION}-win64")
 else()
   set(CPACK_GENERATOR TGZ DEB)
 
@@ -33,11 +36,51 @@ else()
   set(CPACK_DEB_COMPONENT_INSTALL ON)
   set(CPACK_COMPONENTS_ALL Runtime Development)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Linewright developers")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LINEWRIGHT_PACKAGE_CONTACT}")
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  # The program is linked statically: it needs no shared library.
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "")
+  # The first packaging of each release: the Debian revision after the
+  # upstream version, which makes changelog.Debian.gz the package's changelog.
+  set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+  set(LINEWRIGHT_DEB_VERSION "${LINEWRIGHT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+  # A static program needs no shared library; a dynamic one declares what
+  # dpkg-shlibdeps (dpkg-dev) finds it linked against.
+  if(LINEWRIGHT_STATIC)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+  else()
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  endif()
+
+  # Files only the Debian packages carry: CPack installs each component by
+  # name, which includes them, while `cmake --install` and the tarball leave
+  # them out. Each package has its changelog and copyright file.
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/deb/changelog.in
+                 ${CMAKE_BINARY_DIR}/install/deb/changelog.Debian @ONLY)
+  linewright_gzip(${CMAKE_BINARY_DIR}/install/deb/changelog.Debian changelog.Debian
+                  _linewright_deb_changelog)
+  install(FILES ${_linewright_deb_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR}
+          COMPONENT Runtime EXCLUDE_FROM_ALL)
+  install(FILES ${_linewright_deb_changelog} ${CMAKE_BINARY_DIR}/install/copyright
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libcorvanecore-dev
+          COMPONENT Development EXCLUDE_FROM_ALL)
+  # lintian's overrides, each with its reason; the static one only where the
+  # program is static.
+  set(_overrides_dir ${CMAKE_SOURCE_DIR}/packaging/deb)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${_overrides_dir}/linewright.lintian-overrides
+               ${_overrides_dir}/linewright-static.lintian-overrides)
+  file(READ ${_overrides_dir}/linewright.lintian-overrides _overrides)
+  if(LINEWRIGHT_STATIC)
+    file(READ ${_overrides_dir}/linewright-static.lintian-overrides _static_overrides)
+    string(APPEND _overrides "${_static_overrides}")
+  endif()
+  file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/deb/linewright.lintian-overrides
+       CONTENT "${_overrides}" @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/install/deb/linewright.lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME linewright
+          COMPONENT Runtime EXCLUDE_FROM_ALL)
+  install(FILES ${_overrides_dir}/libcorvanecore-dev.lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME libcorvanecore-dev
+          COMPONENT Development EXCLUDE_FROM_ALL)
 
   set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME linewright)
   set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION utils)
@@ -47,6 +90,8 @@ else()
 
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libcorvanecore-dev)
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+  # Both packages come from one source, whose changelog they carry.
+  set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SOURCE linewright)
   set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
       "command-line option framework and console services (static library)
 CorvaneCore is the core library of the Linewright family of console tools:

@@ -3,6 +3,7 @@
 # linewright <character> <length> [options]
 # Options are case-insensitive; one-letter ones follow "-" or "/", longer
 # ones "--" or "/". Works with or without the bash-completion package.
+# shellcheck shell=bash
 
 _linewright_options=(
     -L --len --length
