@@ -10,8 +10,6 @@
 
 namespace {
 
-bool IsAliasSeparator(char c) { return c == ' ' || c == ',' || c == ';'; }
-
 // A spelling holds no blank and the result is blank-ended spellings, so a
 // spelling occurs in the result exactly when it ends one of them. The
 // spellings kept so far are chained by their last byte to find those quickly.
@@ -65,15 +63,11 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   // Every alias but the last is followed by a separator.
   kept.Kept.reserve((aliases.size() + 1) / 2 * 3 * suffixCount);
 
-  const std::size_t size = aliases.size();
   std::size_t at = 0;
-  while (true) {
-    while (at < size && IsAliasSeparator(aliases[at])) ++at;
-    if (at == size) break;
-    const std::size_t start = at;
-    while (at < size && !IsAliasSeparator(aliases[at])) ++at;
-    const char* alias = aliases.data() + start;
-    const std::size_t aliasLength = at - start;
+  for (std::string_view aliasText = NextAlias(aliases, at); !aliasText.empty();
+       aliasText = NextAlias(aliases, at)) {
+    const char* alias = aliasText.data();
+    const std::size_t aliasLength = aliasText.size();
 
     const std::string_view* prefixes = kShort;
     std::size_t prefixCount = std::size(kShort);

@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "core/console/core_state.h"
+#include "core/options/ascii_text.h"
 #include "core/options/number_conversion.h"
+#include "core/options/option_spellings.h"
 
 namespace {
 
@@ -13,27 +15,6 @@ namespace {
 constexpr std::size_t kMaxAttachedValue = 999;
 // Aliases of one list split up front; a longer list is split as it goes.
 constexpr std::size_t kMaxSplitAliases = 16;
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Letter case is folded for ASCII only; every other byte compares as it is.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    if (FoldAscii(a[k]) != FoldAscii(b[k])) return false;
-  }
-  return true;
-}
-
-bool IsAliasDelimiter(char c) { return c == ' ' || c == ',' || c == ';'; }
-
-// The next alias of a list from pos on; empty when the list is used up.
-std::string_view NextAlias(std::string_view list, std::size_t& pos) {
-  while (pos < list.size() && IsAliasDelimiter(list[pos])) ++pos;
-  std::size_t start = pos;
-  while (pos < list.size() && !IsAliasDelimiter(list[pos])) ++pos;
-  return list.substr(start, pos - start);
-}
 
 struct TAliasMatch {
   bool Matched = false;
@@ -114,8 +95,8 @@ void MarkIncomplete(TParamStatusRec& entry, bool attached) {
 
 // One value of option i from argument valueIndex; the end of the command
 // line, not the end of the scope, means that there is none.
-void TakeValue(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
-               std::size_t valueIndex, bool required, bool attached, std::string& value) {
+void TakeValue(TFindParamRec& rec, TParamStatusArray& table, std::size_t i, std::size_t valueIndex,
+               bool required, bool attached, std::string& value) {
   TParamStatusRec& option = table[i];
   if (valueIndex >= table.size()) {
     value.clear();
@@ -199,8 +180,17 @@ bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
 
 bool IsBareSymbolChar(char c) {
   switch (c) {
-    case '!': case '#': case '$': case '%': case '*': case '+':
-    case '-': case '.': case '@': case '_': case '~':
+    case '!':
+    case '#':
+    case '$':
+    case '%':
+    case '*':
+    case '+':
+    case '-':
+    case '.':
+    case '@':
+    case '_':
+    case '~':
       return true;
     default:
       return false;
@@ -286,8 +276,8 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   const bool spilled = aliasCount == kMaxSplitAliases && !NextAlias(aliases, probe).empty();
   // Every spelling begins with "/" or "-" unless a bare symbol may be typed alone.
   // (The spilled rest is not looked at, so it may hold one.)
-  const bool bareTyping = (bareSymbols || spilled) &&
-                          (CoreState.ParamMatchMode == 1 || CoreState.ParamMatchMode == 3);
+  const bool bareTyping =
+      (bareSymbols || spilled) && (CoreState.ParamMatchMode == 1 || CoreState.ParamMatchMode == 3);
 
   for (std::int32_t i = start; i <= last; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
@@ -297,14 +287,16 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
     bool settled = false;
     for (std::size_t a = 0; a < aliasCount && !settled; ++a) {
       TAliasMatch match = MatchAlias(split[a], text);
-      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
+      settled =
+          match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
     }
     // A list longer than the array: the rest is split as it is tried.
     std::size_t rest = pos;
     for (std::string_view alias = spilled ? NextAlias(aliases, rest) : std::string_view();
          !alias.empty() && !settled; alias = NextAlias(aliases, rest)) {
       TAliasMatch match = MatchAlias(alias, text);
-      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
+      settled =
+          match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
     }
     if (!findAll && rec.ParamIndex != -1) return;
   }
@@ -338,9 +330,8 @@ TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, 
   return rec;
 }
 
-TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
-                            std::string& target, std::int32_t flags, std::int32_t position,
-                            std::int32_t scopeMode) {
+TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases, std::string& target,
+                            std::int32_t flags, std::int32_t position, std::int32_t scopeMode) {
   if ((flags & pfKeepDefault) == 0) target.clear();
   TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, flags, target);
   target = rec.Value;
@@ -349,8 +340,8 @@ TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
 
 TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t& target, std::int32_t defaultValue,
-                              std::int32_t minValue, std::int32_t maxValue,
-                              std::int32_t position, std::int32_t scopeMode) {
+                              std::int32_t minValue, std::int32_t maxValue, std::int32_t position,
+                              std::int32_t scopeMode) {
   TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, 0, std::string());
   std::uint64_t n = StrToNumberRange(rec.Value, WidenWithSign(defaultValue),
                                      WidenWithSign(minValue), WidenWithSign(maxValue));
