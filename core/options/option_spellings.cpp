@@ -1,12 +1,9 @@
 #include "core/options/option_spellings.h"
 
 #include <cstring>
-#include <iterator>
-#include <string_view>
 #include <vector>
 
 #include "core/console/core_state.h"
-#include "core/options/param_matching.h"
 
 namespace {
 
@@ -45,14 +42,26 @@ bool EndsAKeptSpelling(const TKeptSpellings& kept, const char* result, const cha
 
 }  // namespace
 
-std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
-  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
-  static constexpr std::string_view kLong[] = {"/", "-", "--"};
+bool IsBareSymbolChar(char c) {
+  return std::string_view(BareSymbolChars).find(c) != std::string_view::npos;
+}
+
+std::span<const std::string_view> AliasPrefixes(std::string_view alias, std::int32_t mode) {
   static constexpr std::string_view kBareShort[] = {"", "/", "-"};
   static constexpr std::string_view kShort[] = {"/", "-"};
+  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
+  static constexpr std::string_view kLong[] = {"/", "-", "--"};
+  if (alias.size() == 1) {
+    if (BareAllowed(mode) && IsBareSymbolChar(alias[0])) return kBareShort;
+    return kShort;
+  }
+  if (CoreState.DoubleDashForLongNames) return kLongDoubleDash;
+  return kLong;
+}
+
+std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
   static constexpr char kSuffixes[] = {'\0', ':', '='};
-  const bool bareAllowed = mode == 1 || mode == 3;
-  const std::size_t suffixCount = (mode == 2 || mode == 3) ? 3 : 1;
+  const std::size_t suffixCount = AttachAllowed(mode) ? 3 : 1;
 
   // An alias of n bytes gives at most three prefixes times the suffixes,
   // each of at most n + 4 bytes (n + 3 without a suffix), and n + 4 <= 5n:
@@ -68,22 +77,11 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
        aliasText = NextAlias(aliases, at)) {
     const char* alias = aliasText.data();
     const std::size_t aliasLength = aliasText.size();
-
-    const std::string_view* prefixes = kShort;
-    std::size_t prefixCount = std::size(kShort);
-    if (aliasLength > 1) {
-      prefixes = CoreState.DoubleDashForLongNames ? kLongDoubleDash : kLong;
-      prefixCount =
-          CoreState.DoubleDashForLongNames ? std::size(kLongDoubleDash) : std::size(kLong);
-    } else if (bareAllowed && IsBareSymbolChar(alias[0])) {
-      prefixes = kBareShort;
-      prefixCount = std::size(kBareShort);
-    }
     for (std::size_t s = 0; s < suffixCount; ++s) {
-      for (std::size_t p = 0; p < prefixCount; ++p) {
+      for (std::string_view prefix : AliasPrefixes(aliasText, mode)) {
         char* piece = result.data() + used;
-        std::size_t length = prefixes[p].size();
-        std::memcpy(piece, prefixes[p].data(), length);
+        std::size_t length = prefix.size();
+        std::memcpy(piece, prefix.data(), length);
         std::memcpy(piece + length, alias, aliasLength);
         length += aliasLength;
         if (kSuffixes[s] != '\0') piece[length++] = kSuffixes[s];

@@ -1,12 +1,19 @@
-// Every spelling under which the options of an alias list can be typed.
+// The spellings under which an alias can be typed, and how an alias list
+// splits into aliases.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/options/ascii_text.h"
+
+// The one-character aliases that may be typed with no prefix.
+inline constexpr char BareSymbolChars[] = "!#$%*+-.@_~";
+
+bool IsBareSymbolChar(char c);
 
 // The next alias of an alias list from pos on: the list splits at runs of
 // blanks, commas and semicolons. Empty when the list is used up.
@@ -17,7 +24,23 @@ inline std::string_view NextAlias(std::string_view list, std::size_t& pos) {
   });
 }
 
-// The prefixed (and, in modes 2 and 3, suffixed) spellings of each alias,
-// each followed by a blank, skipping any that the text so far already holds.
-// Modes 1 and 3 also admit the bare one-character symbols.
+// Whether the mode (ParamMatchMode) lets a bare symbol go without a prefix,
+// and whether it lets a value follow a spelling after ":" or "=".
+constexpr bool BareAllowed(std::int32_t mode) { return mode == 1 || mode == 3; }
+constexpr bool AttachAllowed(std::int32_t mode) { return mode == 2 || mode == 3; }
+
+// The prefixes the alias is accepted after, in the order they are tried: "/"
+// and "-" for one character (after none first for a bare symbol in modes 1
+// and 3), "/" and "--" for more ("/", "-" and "--" when
+// CoreState.DoubleDashForLongNames is false).
+std::span<const std::string_view> AliasPrefixes(std::string_view alias, std::int32_t mode);
+// False when arg cannot be the spelling of any alias: every prefix begins
+// with "/" or "-" unless a bare symbol may go without one. Most arguments
+// are passed over by this alone.
+constexpr bool MayBeSpelling(std::string_view arg, std::int32_t mode) {
+  return BareAllowed(mode) || arg.starts_with('/') || arg.starts_with('-');
+}
+
+// Every prefix, alias and (in modes 2 and 3) suffix, each followed by a
+// blank, skipping any that the text so far already holds.
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode);
