@@ -55,26 +55,16 @@ void AddShownText(TParamStatisticsRec& rec, TSubstringIndex& distinctIndex,
     AddToParamList(rec.OtherCount, rec.OtherList, shown);
   }
   AddToParamList(rec.ShownCount, rec.ShownList, shown);
+  // clang-format off
   switch (arg.Status) {
-    case psUnclaimed:
-      AddToParamList(rec.InvalidCount, rec.InvalidList, shown);
-      break;
-    case psOption:
-      AddToParamList(rec.OptionCount, rec.OptionList, shown);
-      break;
-    case psOptionValue:
-      AddToParamList(rec.ValueCount, rec.ValueList, shown);
-      break;
-    case psOptionWithValue:
-      AddToParamList(rec.AttachedCount, rec.AttachedList, shown);
-      break;
-    case psIncomplete:
-      AddToParamList(rec.IncompleteCount, rec.IncompleteList, shown);
-      break;
-    case psPositional:
-      AddToParamList(rec.PositionalCount, rec.PositionalList, shown);
-      break;
+    case psUnclaimed: AddToParamList(rec.InvalidCount, rec.InvalidList, shown); break;
+    case psOption: AddToParamList(rec.OptionCount, rec.OptionList, shown); break;
+    case psOptionValue: AddToParamList(rec.ValueCount, rec.ValueList, shown); break;
+    case psOptionWithValue: AddToParamList(rec.AttachedCount, rec.AttachedList, shown); break;
+    case psIncomplete: AddToParamList(rec.IncompleteCount, rec.IncompleteList, shown); break;
+    case psPositional: AddToParamList(rec.PositionalCount, rec.PositionalList, shown); break;
   }
+  // clang-format on
 }
 
 // Whether piece is one of the blank-ended spellings, ignoring letter case.
