@@ -2,13 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-char UpperAsciiChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAsciiChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 std::string UpperAscii(std::string_view s) {
   std::string out(s);
   std::transform(out.begin(), out.end(), out.begin(), UpperAsciiChar);
@@ -19,11 +12,6 @@ std::string LowerAscii(std::string_view s) {
   std::string out(s);
   std::transform(out.begin(), out.end(), out.begin(), LowerAsciiChar);
   return out;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return UpperAsciiChar(x) == UpperAsciiChar(y); });
 }
 
 std::string_view NextQuotedWord(std::string_view text, std::size_t& pos) {

@@ -8,9 +8,22 @@
 
 // Letter case is folded for ASCII letters only, the same in every locale;
 // every other byte stays as it is.
+constexpr char UpperAsciiChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char LowerAsciiChar(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string UpperAscii(std::string_view s);
 std::string LowerAscii(std::string_view s);
-bool SameIgnoringCase(std::string_view a, std::string_view b);
+// Inline: matching compares an argument with every alias of every option.
+inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (UpperAsciiChar(a[k]) != UpperAsciiChar(b[k])) return false;
+  }
+  return true;
+}
 
 // The next non-empty piece of text from pos on, between runs of the bytes
 // isSeparator holds for; empty when the text is used up.

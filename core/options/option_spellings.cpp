@@ -10,19 +10,6 @@ bool IsBareSymbolChar(char c) {
   return std::string_view(BareSymbolChars).find(c) != std::string_view::npos;
 }
 
-std::span<const std::string_view> AliasPrefixes(std::string_view alias, std::int32_t mode) {
-  static constexpr std::string_view kBareShort[] = {"", "/", "-"};
-  static constexpr std::string_view kShort[] = {"/", "-"};
-  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
-  static constexpr std::string_view kLong[] = {"/", "-", "--"};
-  if (alias.size() == 1) {
-    if (BareAllowed(mode) && IsBareSymbolChar(alias[0])) return kBareShort;
-    return kShort;
-  }
-  if (CoreState.DoubleDashForLongNames) return kLongDoubleDash;
-  return kLong;
-}
-
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
   static constexpr std::string_view kSuffixes[] = {"", ":", "="};
   const std::span<const std::string_view> suffixes(kSuffixes, AttachAllowed(mode) ? 3 : 1);
@@ -44,7 +31,7 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   for (std::string_view alias = NextAlias(aliases, at); !alias.empty();
        alias = NextAlias(aliases, at)) {
     for (std::string_view suffix : suffixes) {
-      for (std::string_view prefix : AliasPrefixes(alias, mode)) {
+      for (std::string_view prefix : AliasPrefixes(alias, mode, CoreState.DoubleDashForLongNames)) {
         char* piece = result.data() + used;
         const std::size_t length = prefix.size() + alias.size() + suffix.size();
         std::memcpy(piece, prefix.data(), prefix.size());

@@ -30,10 +30,23 @@ constexpr bool BareAllowed(std::int32_t mode) { return mode == 1 || mode == 3; }
 constexpr bool AttachAllowed(std::int32_t mode) { return mode == 2 || mode == 3; }
 
 // The prefixes the alias is accepted after, in the order they are tried: "/"
-// and "-" for one character (after none first for a bare symbol in modes 1
-// and 3), "/" and "--" for more ("/", "-" and "--" when
-// CoreState.DoubleDashForLongNames is false).
-std::span<const std::string_view> AliasPrefixes(std::string_view alias, std::int32_t mode);
+// and "-" for one character (after none first for a bare symbol when the
+// mode allows it), "/" and "--" for more ("/", "-" and "--" when doubleDash,
+// the setting CoreState.DoubleDashForLongNames, is false). Inline, as
+// matching asks for every alias of every option.
+inline std::span<const std::string_view> AliasPrefixes(std::string_view alias, std::int32_t mode,
+                                                       bool doubleDash) {
+  static constexpr std::string_view kBareShort[] = {"", "/", "-"};
+  static constexpr std::string_view kShort[] = {"/", "-"};
+  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
+  static constexpr std::string_view kLong[] = {"/", "-", "--"};
+  if (alias.size() == 1) {
+    if (BareAllowed(mode) && IsBareSymbolChar(alias[0])) return kBareShort;
+    return kShort;
+  }
+  if (doubleDash) return kLongDoubleDash;
+  return kLong;
+}
 // False when arg cannot be the spelling of any alias: every prefix begins
 // with "/" or "-" unless a bare symbol may go without one. Most arguments
 // are passed over by this alone.

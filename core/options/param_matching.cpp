@@ -137,7 +137,7 @@ bool MatchParamAlias(std::string_view alias, std::string_view arg, TFindParamRec
   scratch.Value2.clear();
   if (alias.empty()) return false;
   const std::int32_t mode = CoreState.ParamMatchMode;
-  for (std::string_view prefix : AliasPrefixes(alias, mode)) {
+  for (std::string_view prefix : AliasPrefixes(alias, mode, CoreState.DoubleDashForLongNames)) {
     // Prefixes hold no letters, so only the alias part needs case folding.
     const std::size_t length = prefix.size() + alias.size();
     if (arg.size() < length || !arg.starts_with(prefix) ||
