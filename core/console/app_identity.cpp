@@ -1,9 +1,8 @@
 // The application identity record and the case-insensitive replace it uses.
 #include "core/console/app_identity.h"
 
-#include <algorithm>
-
 #include "core/console/core_state.h"
+#include "core/options/ascii_text.h"
 #include "core/platform/platform.h"
 
 namespace {
@@ -12,22 +11,6 @@ namespace {
 constexpr const char kLegalNotice[] = "Copyright (c) 2026 The Linewright developers. MIT License.";
 constexpr const char kAuthorInfo[] =
     "Written by the Linewright developers; source and documentation ship with the program.";
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAsciiChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::string UpperAscii(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), UpperAsciiChar);
-  return s;
-}
-
-std::string LowerAsciiText(const std::string& s) {
-  std::string out = s;
-  std::transform(out.begin(), out.end(), out.begin(), LowerAscii);
-  return out;
-}
 
 // The extension of a file name, dot included: the text from its last ".".
 // Leading dots belong to the name (".hidden" has none), so a hidden file
@@ -45,8 +28,8 @@ std::string ExtensionOf(const std::string& fileName) {
 std::string ReplaceText(const std::string& s, const std::string& oldText,
                         const std::string& newText, bool firstOnly) {
   if (oldText.empty()) return s;
-  const std::string haystack = LowerAsciiText(s);
-  const std::string needle = LowerAsciiText(oldText);
+  const std::string haystack = LowerAscii(s);
+  const std::string needle = LowerAscii(oldText);
   std::string out;
   std::size_t from = 0;
   for (;;) {

@@ -29,11 +29,6 @@ void ReleaseOptionRecords() {
 
 }  // namespace
 
-std::string QuoteIfSpaced(const std::string& s) {
-  if (s.empty() || s.find(' ') != std::string::npos) return '"' + s + '"';
-  return s;
-}
-
 std::string DirectoryOf(const std::string& path) {
 #ifdef _WIN32
   std::size_t cut = path.find_last_of("\\/:");

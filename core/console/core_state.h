@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/console/app_identity.h"
+#include "core/options/ascii_text.h"  // QuoteIfSpaced
 #include "core/options/param_records.h"
 
 struct TCoreState {
@@ -58,9 +59,6 @@ void CoreRestoreDefaults();
 
 // Loads FormatSettings from the locale unless already loaded.
 void EnsureFormatSettings();
-
-// Wraps s in double quotes when it is empty or holds a space.
-std::string QuoteIfSpaced(const std::string& s);
 
 // The directory part of a path, with its trailing delimiter ("" if none).
 std::string DirectoryOf(const std::string& path);

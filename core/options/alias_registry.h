@@ -6,7 +6,7 @@
 
 // True when word, with a blank or an end of list on each side, does not
 // occur in list.
-bool WordNotListed(const std::string& word, const std::string& list);
+bool WordNotListed(std::string_view word, std::string_view list);
 // Appends a blank and each word of aliases, upper-cased, that all does not
 // list yet (double quotes keep blanks inside a word), then trims characters
 // below 33 from both ends of all.

@@ -1,101 +1,18 @@
 #include "core/options/param_matching.h"
 
 #include <cstddef>
-#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "core/console/core_state.h"
+#include "core/options/ascii_text.h"
 #include "core/options/number_conversion.h"
+#include "core/options/option_spellings.h"
 
 namespace {
 
 // An attached value is cut to this many characters.
 constexpr std::size_t kMaxAttachedValue = 999;
-// Aliases of one list split up front; a longer list is split as it goes.
-constexpr std::size_t kMaxSplitAliases = 16;
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Letter case is folded for ASCII only; every other byte compares as it is.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    if (FoldAscii(a[k]) != FoldAscii(b[k])) return false;
-  }
-  return true;
-}
-
-bool IsAliasDelimiter(char c) { return c == ' ' || c == ',' || c == ';'; }
-
-// The next alias of a list from pos on; empty when the list is used up.
-std::string_view NextAlias(std::string_view list, std::size_t& pos) {
-  while (pos < list.size() && IsAliasDelimiter(list[pos])) ++pos;
-  std::size_t start = pos;
-  while (pos < list.size() && !IsAliasDelimiter(list[pos])) ++pos;
-  return list.substr(start, pos - start);
-}
-
-struct TAliasMatch {
-  bool Matched = false;
-  bool Attached = false;
-  std::size_t OptionLength = 0;  // length of the spelling; the separator follows it
-};
-
-// Whether arg is prefix + alias, whole or followed by ":" or "=". Prefixes
-// hold no letters, so only the alias part needs case folding.
-bool MatchSpelling(std::string_view prefix, std::string_view alias, std::string_view arg,
-                   bool attachAllowed, TAliasMatch& match) {
-  const std::size_t length = prefix.size() + alias.size();
-  if (arg.size() < length || arg.substr(0, prefix.size()) != prefix ||
-      !SameIgnoringCase(arg.substr(prefix.size(), alias.size()), alias)) {
-    return false;
-  }
-  if (arg.size() == length) {
-    match = {true, false, length};
-    return true;
-  }
-  if (attachAllowed && (arg[length] == ':' || arg[length] == '=')) {
-    match = {true, true, length};
-    return true;
-  }
-  return false;
-}
-
-// Tries the accepted spellings of the alias in their order, without building
-// any of them.
-TAliasMatch MatchAlias(std::string_view alias, std::string_view arg) {
-  static constexpr std::string_view kBareShort[] = {"", "/", "-"};
-  static constexpr std::string_view kShort[] = {"/", "-"};
-  static constexpr std::string_view kLongDoubleDash[] = {"/", "--"};
-  static constexpr std::string_view kLong[] = {"/", "-", "--"};
-
-  TAliasMatch match;
-  if (alias.empty()) return match;
-  const std::int32_t mode = CoreState.ParamMatchMode;
-  const bool attachAllowed = mode == 2 || mode == 3;
-
-  const std::string_view* prefixes = nullptr;
-  std::size_t count = 0;
-  if (alias.size() == 1) {
-    if ((mode == 1 || mode == 3) && IsBareSymbolChar(alias[0])) {
-      prefixes = kBareShort;
-      count = std::size(kBareShort);
-    } else {
-      prefixes = kShort;
-      count = std::size(kShort);
-    }
-  } else if (CoreState.DoubleDashForLongNames) {
-    prefixes = kLongDoubleDash;
-    count = std::size(kLongDoubleDash);
-  } else {
-    prefixes = kLong;
-    count = std::size(kLong);
-  }
-  for (std::size_t k = 0; k < count; ++k) {
-    if (MatchSpelling(prefixes[k], alias, arg, attachAllowed, match)) return match;
-  }
-  return match;
-}
 
 // How one search treats the values of its option.
 struct TSearchRules {
@@ -114,8 +31,8 @@ void MarkIncomplete(TParamStatusRec& entry, bool attached) {
 
 // One value of option i from argument valueIndex; the end of the command
 // line, not the end of the scope, means that there is none.
-void TakeValue(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
-               std::size_t valueIndex, bool required, bool attached, std::string& value) {
+void TakeValue(TFindParamRec& rec, TParamStatusArray& table, std::size_t i, std::size_t valueIndex,
+               bool required, bool attached, std::string& value) {
   TParamStatusRec& option = table[i];
   if (valueIndex >= table.size()) {
     value.clear();
@@ -149,11 +66,11 @@ void LogMatch(const TFindParamRec& rec) {
   if (CoreState.KeepFoundParams) FoundParams.push_back(rec);
 }
 
-// Records one match of argument i. True when an accepted attached value ends
-// the work on this argument.
-bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
-                const TAliasMatch& match, const TSearchRules& rules,
-                const std::string& defaultValue, const std::string& defaultValue2) {
+// Records the match of argument i that MatchParamAlias left in scratch. True
+// when an accepted attached value ends the work on this argument.
+bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i, TFindParamRec& scratch,
+                const TSearchRules& rules, const std::string& defaultValue,
+                const std::string& defaultValue2) {
   TParamStatusRec& entry = table[i];
   if (rec.ParamIndex != -1) {
     // A later match replaces an earlier one whole, not field by field.
@@ -166,10 +83,10 @@ bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
   rec.ParamIndex = static_cast<std::int32_t>(i);
   rec.NextIndex = static_cast<std::int32_t>(i) + 1;
   rec.Found = true;
+  rec.ParamText = std::move(scratch.ParamText);
 
-  if (match.Attached) {
-    rec.ParamText.assign(entry.Text, 0, match.OptionLength);
-    rec.Value.assign(entry.Text, match.OptionLength + 1, kMaxAttachedValue);
+  if (scratch.ValueAttached) {
+    rec.Value = std::move(scratch.Value);
     rec.ValueAttached = true;
     if (!rec.Value.empty() || !rules.FirstRequired) {
       entry.Status = psOptionWithValue;
@@ -181,31 +98,19 @@ bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i,
       return true;
     }
     MarkIncomplete(entry, true);
-  } else {
-    rec.ParamText = entry.Text;
   }
 
   if (rules.ValuesTaken == 1 || rules.ValuesTaken == 2) {
-    TakeValue(rec, table, i, i + 1, rules.FirstRequired, match.Attached, rec.Value);
+    TakeValue(rec, table, i, i + 1, rules.FirstRequired, rec.ValueAttached, rec.Value);
   }
   if (rules.ValuesTaken == 2) {
-    TakeValue(rec, table, i, i + 2, rules.SecondRequired, match.Attached, rec.Value2);
+    TakeValue(rec, table, i, i + 2, rules.SecondRequired, rec.ValueAttached, rec.Value2);
   }
   LogMatch(rec);
   return false;
 }
 
 }  // namespace
-
-bool IsBareSymbolChar(char c) {
-  switch (c) {
-    case '!': case '#': case '$': case '%': case '*': case '+':
-    case '-': case '.': case '@': case '_': case '~':
-      return true;
-    default:
-      return false;
-  }
-}
 
 void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
                        std::int32_t& lastIndex) {
@@ -222,27 +127,37 @@ void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32
   }
 }
 
-bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch) {
-  scratch.ValueAdjusted = false;
-  scratch.Found = false;
-  scratch.ValueAttached = false;
-  scratch.ParamIndex = -1;
-  scratch.NextIndex = -1;
+bool MatchParamAlias(std::string_view alias, std::string_view arg, TFindParamRec& scratch) {
+  // Field by field: this runs for every alias and argument, and keeps the
+  // strings' room for the next call.
+  scratch.ValueAdjusted = scratch.Found = scratch.ValueAttached = false;
+  scratch.ParamIndex = scratch.NextIndex = -1;
   scratch.ParamText.clear();
   scratch.Value.clear();
   scratch.Value2.clear();
-
-  TAliasMatch match = MatchAlias(alias, arg);
-  if (!match.Matched) return false;
-  scratch.Found = true;
-  if (!match.Attached) {
-    scratch.ParamText = arg;
-    return true;
+  if (alias.empty()) return false;
+  const std::int32_t mode = CoreState.ParamMatchMode;
+  for (std::string_view prefix : AliasPrefixes(alias, mode, CoreState.DoubleDashForLongNames)) {
+    // Prefixes hold no letters, so only the alias part needs case folding.
+    const std::size_t length = prefix.size() + alias.size();
+    if (arg.size() < length || !arg.starts_with(prefix) ||
+        !SameIgnoringCase(arg.substr(prefix.size(), alias.size()), alias)) {
+      continue;
+    }
+    if (arg.size() == length) {
+      scratch.Found = true;
+      scratch.ParamText = arg;
+      return true;
+    }
+    if (AttachAllowed(mode) && (arg[length] == ':' || arg[length] == '=')) {
+      scratch.Found = true;
+      scratch.ValueAttached = true;
+      scratch.ParamText = arg.substr(0, length);
+      scratch.Value = arg.substr(length + 1, kMaxAttachedValue);
+      return true;
+    }
   }
-  scratch.ParamText.assign(arg, 0, match.OptionLength);
-  scratch.Value.assign(arg, match.OptionLength + 1, kMaxAttachedValue);
-  scratch.ValueAttached = true;
-  return true;
+  return false;
 }
 
 void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view aliases,
@@ -271,40 +186,19 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   rules.SecondRequired = (flags & pfRequireAllValues) != 0;
   const bool findAll = (flags & pfFindAll) != 0;
 
-  // The list is split once per search, not once per argument.
-  std::string_view split[kMaxSplitAliases];
-  std::size_t aliasCount = 0;
-  bool bareSymbols = false;
-  std::size_t pos = 0;
-  while (aliasCount < kMaxSplitAliases) {
-    const std::string_view alias = NextAlias(aliases, pos);
-    if (alias.empty()) break;
-    split[aliasCount++] = alias;
-    bareSymbols = bareSymbols || (alias.size() == 1 && IsBareSymbolChar(alias[0]));
-  }
-  std::size_t probe = pos;
-  const bool spilled = aliasCount == kMaxSplitAliases && !NextAlias(aliases, probe).empty();
-  // Every spelling begins with "/" or "-" unless a bare symbol may be typed alone.
-  // (The spilled rest is not looked at, so it may hold one.)
-  const bool bareTyping = (bareSymbols || spilled) &&
-                          (CoreState.ParamMatchMode == 1 || CoreState.ParamMatchMode == 3);
-
+  TFindParamRec scratch;
   for (std::int32_t i = start; i <= last; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
     const std::string& text = table[at].Text;
-    if (!bareTyping && (text.empty() || (text[0] != '/' && text[0] != '-'))) continue;
-    // An accepted attached value ends the work on this argument.
-    bool settled = false;
-    for (std::size_t a = 0; a < aliasCount && !settled; ++a) {
-      TAliasMatch match = MatchAlias(split[a], text);
-      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
-    }
-    // A list longer than the array: the rest is split as it is tried.
-    std::size_t rest = pos;
-    for (std::string_view alias = spilled ? NextAlias(aliases, rest) : std::string_view();
-         !alias.empty() && !settled; alias = NextAlias(aliases, rest)) {
-      TAliasMatch match = MatchAlias(alias, text);
-      settled = match.Matched && ClaimMatch(rec, table, at, match, rules, defaultValue, defaultValue2);
+    if (!MayBeSpelling(text, CoreState.ParamMatchMode)) continue;
+    std::size_t pos = 0;
+    for (std::string_view alias = NextAlias(aliases, pos); !alias.empty();
+         alias = NextAlias(aliases, pos)) {
+      // An accepted attached value ends the work on this argument.
+      if (MatchParamAlias(alias, text, scratch) &&
+          ClaimMatch(rec, table, at, scratch, rules, defaultValue, defaultValue2)) {
+        break;
+      }
     }
     if (!findAll && rec.ParamIndex != -1) return;
   }
@@ -338,9 +232,8 @@ TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, 
   return rec;
 }
 
-TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
-                            std::string& target, std::int32_t flags, std::int32_t position,
-                            std::int32_t scopeMode) {
+TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases, std::string& target,
+                            std::int32_t flags, std::int32_t position, std::int32_t scopeMode) {
   if ((flags & pfKeepDefault) == 0) target.clear();
   TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, flags, target);
   target = rec.Value;
@@ -349,8 +242,8 @@ TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
 
 TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t& target, std::int32_t defaultValue,
-                              std::int32_t minValue, std::int32_t maxValue,
-                              std::int32_t position, std::int32_t scopeMode) {
+                              std::int32_t minValue, std::int32_t maxValue, std::int32_t position,
+                              std::int32_t scopeMode) {
   TFindParamRec rec = FindInScope(table, aliases, position, scopeMode, 1, 0, std::string());
   std::uint64_t n = StrToNumberRange(rec.Value, WidenWithSign(defaultValue),
                                      WidenWithSign(minValue), WidenWithSign(maxValue));

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/options/alias_registry.h"
+#include "core/options/option_spellings.h"
 #include "core/options/param_records.h"
 
 enum TParamFlag : std::int32_t {
@@ -15,27 +16,25 @@ enum TParamFlag : std::int32_t {
   pfKeepDefault = 8,
 };
 
-// The short aliases that may be typed with no prefix (ParamMatchMode 1 or 3).
-inline constexpr char BareSymbolChars[] = "!#$%*+-.@_~";
-
-bool IsBareSymbolChar(char c);
-
 void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
                        std::int32_t& lastIndex);
-bool MatchParamAlias(const std::string& alias, const std::string& arg, TFindParamRec& scratch);
+// Whether arg is one of the accepted spellings of alias, alone or (modes 2
+// and 3) with a value attached after ":" or "="; scratch is reset and gets
+// Found, ParamText and the attached value.
+bool MatchParamAlias(std::string_view alias, std::string_view arg, TFindParamRec& scratch);
 
 void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view aliases,
                std::int32_t lastIndex, std::int32_t startIndex, std::int32_t valuesTaken,
-               std::int32_t flags, const std::string& defaultValue, const std::string& defaultValue2);
+               std::int32_t flags, const std::string& defaultValue,
+               const std::string& defaultValue2);
 
 TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
 TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, bool& target,
                             std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases,
-                            std::string& target, std::int32_t flags, std::int32_t position,
-                            std::int32_t scopeMode);
+TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases, std::string& target,
+                            std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
 TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
                               std::int32_t& target, std::int32_t defaultValue,
-                              std::int32_t minValue, std::int32_t maxValue,
-                              std::int32_t position, std::int32_t scopeMode);
+                              std::int32_t minValue, std::int32_t maxValue, std::int32_t position,
+                              std::int32_t scopeMode);

@@ -2,7 +2,10 @@
 // pattern occur anywhere inside the text" in time proportional to the
 // pattern. Appending costs amortised constant time per byte, so building the
 // index alongside a list and querying it once per item stays linear where a
-// plain search of the whole list per item would be quadratic.
+// plain search of the whole list per item would be quadratic. Measured with
+// `build/release/linewright = 50 $(seq -f 'a%g' 1 70000)` (its DistinctList):
+// 0.17 s with this index, 18.6 s with a search of a lower-cased copy of the
+// list per argument.
 //
 // The index is a suffix automaton: every substring of the text is a path from
 // the root. Bytes are compared exactly; callers fold letter case themselves.

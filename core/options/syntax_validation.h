@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/options/option_spellings.h"
 #include "core/options/param_records.h"
@@ -19,8 +20,8 @@ void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
 void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray& table,
                             const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                             std::int32_t lastIndex);
-void BuildInfoAliases(std::string& out, const std::string& all, const std::string& standard);
+void BuildInfoAliases(std::string& out, const std::string& all, std::string_view standard);
 // Counts one more item and appends text (quoted when empty or spaced) and a
 // blank. The counter stops at 65535 instead of wrapping, so it is never 0
 // while its list holds an item.
-void AddToParamList(std::uint16_t& counter, std::string& list, const std::string& text);
+void AddToParamList(std::uint16_t& counter, std::string& list, std::string_view text);

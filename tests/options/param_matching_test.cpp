@@ -474,29 +474,6 @@ TEST_F(ParamMatching, FlagOptionTakesTheFollowingWord) {
 
 }  // namespace
 
-// A list longer than the search splits up front still finds its last aliases,
-// and an accepted attached value still ends the work on its argument.
-TEST_F(ParamMatching, LongAliasListsFindEveryAlias) {
-  CoreState.ParamMatchMode = 2;
-  std::string aliases;
-  for (int k = 1; k <= 20; ++k) aliases += "OPT" + std::to_string(k) + " ";
-  aliases += "Z";
-  const struct {
-    std::string Arg;
-    bool Found;
-    std::string Value;
-  } cases[] = {
-      {"--opt1", true, ""}, {"--opt16", true, ""}, {"--opt17", true, ""},
-      {"--opt20=x", true, "x"}, {"/z", true, ""}, {"--opt21", false, ""},
-  };
-  for (const auto& c : cases) {
-    TParamStatusArray table = MakeTable({c.Arg});
-    TFindParamRec rec = FindSwitchParam(table, aliases, 0, -1, 0);
-    EXPECT_EQ(rec.Found, c.Found) << c.Arg;
-    EXPECT_EQ(rec.Value, c.Value) << c.Arg;
-  }
-}
-
 // Arguments that start with neither "/" nor "-" are passed over quickly, but
 // never when a bare symbol may be typed alone.
 TEST_F(ParamMatching, BareSymbolsStillMatchWithoutAPrefix) {
