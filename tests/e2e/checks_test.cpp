@@ -59,10 +59,13 @@ TEST_P(SyntaxErrors, BannerReportAndShortHelpWithTheExitCode) {
       << r.Err;
 }
 
-// Bytes waiting on a standard input that is no terminal are no key press.
-TEST(SyntaxErrorPause, DebugModePausesAfterTheReportWithoutAnAlertByte) {
+// Standard input that is no terminal, empty or with bytes waiting, has no key press.
+class DebugPause : public ::testing::TestWithParam<std::string> {};
+INSTANTIATE_TEST_SUITE_P(Stdin, DebugPause, ::testing::Values("", "x\r\n\r\nmore keys\r\n"));
+
+TEST_P(DebugPause, PausesAfterTheReportWithoutAnAlertByte) {
   TToolRun how;
-  how.Stdin = "x\r\n\r\nmore keys\r\n";
+  how.Stdin = GetParam();
   how.TimeoutSeconds = 20;
   TToolResult r = RunTool({"=", "0", "--debug"}, how);
   EXPECT_EQ(r.ExitStatus, 65);
