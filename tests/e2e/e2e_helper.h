@@ -1,19 +1,29 @@
-// Runs a copy of the built binary in a fresh temporary directory under a
-// name the test chooses, capturing both streams as bytes.
+// Runs a copy of the binary under test in a fresh temporary directory under a
+// name the test chooses, capturing both streams as bytes. The binary is
+// LINEWRIGHT_E2E_BINARY (default: this build's), started through
+// LINEWRIGHT_E2E_LAUNCHER when that is set (the Wine loader for the Windows build).
 #pragma once
 
 #include <string>
 #include <vector>
 
+bool UnderLauncher();
+std::string ProgramFileName();  // the binary under test's file name
+std::string ProgramBaseName();  // the same without its extension, as banner and help show it
+
+// For what only a POSIX build shows (arguments as raw bytes, glibc's locales)
+// or what the launcher itself disturbs.
+#define SKIP_UNDER_LAUNCHER(why) \
+  if (UnderLauncher()) GTEST_SKIP() << (why)
+
 struct TToolRun {
-  std::string Name = "Linewright";     // file name of the copy
-  std::string DirName = "bin";         // directory made for it in a fresh temp dir
-  std::string Stdin;                   // bytes fed to standard input
-  std::string StdoutPath;              // when set, standard output goes to this file
-  bool CloseStdout = false;            // start with standard output closed
-  bool CloseReadEarly = false;         // read one chunk of standard output, then close the pipe
-  bool KeepTerminal = false;           // false: run in a new session, with no controlling terminal
-  std::vector<std::string> Env;        // extra NAME=value entries
+  std::string Name = ProgramFileName();  // file name of the copy
+  std::string DirName = "bin";           // directory made for it in a fresh temp dir
+  std::string Stdin;                     // bytes fed to standard input
+  std::string StdoutPath;                // when set, standard output goes to this file
+  bool CloseStdout = false;              // start with standard output closed
+  bool CloseReadEarly = false;           // read one chunk of standard output, then close the pipe
+  std::vector<std::string> Env;          // NAME=value entries that win over the test's own
   double TimeoutSeconds = 30;
 };
 
@@ -24,10 +34,26 @@ struct TToolResult {
   int Signal = 0;
   bool TimedOut = false;
   double Seconds = 0;
-  std::string ExePath;  // the copy that ran
+  std::string ExeDir;       // the copy's directory and
+  std::string CommandLine;  // the command line, as the syntax-error report shows them
 };
 
 TToolResult RunTool(const std::vector<std::string>& args, const TToolRun& how = {});
 
 // "\r\n"-joined expectation helper: every line followed by CR LF.
 std::string Lines(const std::vector<std::string>& lines);
+
+// The same line, ended by CR LF, `count` times.
+std::string Repeat(int count, const std::string& line);
+
+// A run with its outcome: status 0, exactly Out on standard output and nothing
+// on standard error; or status Code, nothing on standard output and Complaint
+// within standard error. Arguments beyond ASCII skip the test under a launcher:
+// a Windows program gets them in its ANSI code page.
+struct TRunCase {
+  std::vector<std::string> Args;
+  std::string Out;
+  int Code = 0;
+  std::string Complaint = {};
+};
+void ExpectRun(const TRunCase& c);
