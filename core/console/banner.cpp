@@ -1,9 +1,8 @@
-// The banner and build-information line, the reading and showing of the
-// build stamps, and the separator line.
+#include "core/console/banner.h"
+
 #include <cstdint>
 #include <ctime>
 
-#include "core/console/app_identity.h"
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
 

@@ -25,6 +25,7 @@
 #include "app/program_flow.h"
 #include "core/console/core_state.h"
 #include "core/console/error_report.h"
+#include "core/console/pause.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
