@@ -11,6 +11,7 @@ namespace {
 // The value of a stamp that holds no date (and of one that cannot be read).
 const TStampDateTime kZeroDate{};
 
+// The names shown where the locale has none (the C locale, a failed lookup).
 const char* const kEnglishMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 

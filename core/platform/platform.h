@@ -78,6 +78,7 @@ void PlatformSleep(int milliseconds);
 
 // ---- Locale ------------------------------------------------------------------
 
+// A month the system names none for stays "": the banner shows it in English.
 struct TLocaleFormat {
   std::string ShortMonthNames[12];
   char TimeSeparator = ':';

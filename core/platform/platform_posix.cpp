@@ -417,24 +417,18 @@ TLocaleFormat OsLocaleFormat() {
   // for LC_TIME alone, and never at start-up. Static glibc answers
   // nl_langinfo_l from the C locale, so the locale is made current instead.
   TLocaleFormat format;
-  static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  if (TimeLocaleIsC()) {
-    for (int m = 0; m < 12; ++m) format.ShortMonthNames[m] = kEnglish[m];
-    return format;
-  }
+  if (TimeLocaleIsC()) return format;
   // POSIX spells "no locale" (locale_t)0, and locale_t need not be a pointer.
   const locale_t kNoLocale{};
   locale_t loc = newlocale(LC_TIME_MASK, "", kNoLocale);
-  locale_t previous = loc != kNoLocale ? uselocale(loc) : kNoLocale;
+  if (loc == kNoLocale) return format;
+  locale_t previous = uselocale(loc);
   for (int m = 0; m < 12; ++m) {
-    const char* name = loc != kNoLocale ? nl_langinfo(ABMON_1 + m) : nullptr;
-    format.ShortMonthNames[m] = (name != nullptr && *name != '\0') ? name : kEnglish[m];
+    const char* name = nl_langinfo(ABMON_1 + m);
+    if (name != nullptr) format.ShortMonthNames[m] = name;
   }
-  if (loc != kNoLocale) {
-    format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
-    uselocale(previous);
-    freelocale(loc);
-  }
+  format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
+  uselocale(previous);
+  freelocale(loc);
   return format;
 }

@@ -167,11 +167,8 @@ char SeparatorOf(const std::string& text, char fallback) {
 
 TLocaleFormat OsLocaleFormat() {
   TLocaleFormat format;
-  static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   for (int m = 0; m < 12; ++m) {
-    std::string name = SystemLocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + m));
-    format.ShortMonthNames[m] = name.empty() ? kEnglish[m] : name;
+    format.ShortMonthNames[m] = SystemLocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + m));
   }
   format.TimeSeparator = SeparatorOf(SystemLocaleInfo(LOCALE_STIME), ':');
   format.DateSeparator = SeparatorOf(SystemLocaleInfo(LOCALE_SDATE), '/');
