@@ -18,7 +18,12 @@ TConsoleDouble* Console = nullptr;
 }  // namespace
 
 void PlatformSetArguments(int argc, char** argv) {
-  RealArguments = OsArguments(argc, argv);
+  // On Windows the C run-time split GetCommandLineA() itself, so argv holds
+  // exactly the ANSI code page bytes the raw command line shows;
+  // CommandLineToArgvW splits by slightly different rules and would need a
+  // lossy conversion back.
+  RealArguments.clear();
+  if (argc > 1) RealArguments.assign(argv + 1, argv + argc);
   RealProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
 }
 
@@ -113,12 +118,15 @@ std::string ShellQuoteArgument(const std::string& arg) {
 }
 
 std::string PlatformCommandLine() {
-  if (TestArguments != nullptr) {
-    std::string line = ShellQuoteArgument(TestProgramName);
-    for (const std::string& arg : *TestArguments) line += ' ' + ShellQuoteArgument(arg);
-    return line;
+  if (TestArguments == nullptr) {
+    if (const char* raw = OsRawCommandLine()) return raw;
   }
-  return OsCommandLine(RealArguments, RealProgramName);
+  std::string line = ShellQuoteArgument(PlatformProgramName());
+  for (const std::string& arg : PlatformArguments()) {
+    line += ' ';
+    line += ShellQuoteArgument(arg);
+  }
+  return line;
 }
 
 std::string PlatformExecutablePath() {

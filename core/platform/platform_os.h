@@ -9,8 +9,9 @@
 
 #include "core/platform/platform.h"
 
-std::vector<std::string> OsArguments(int argc, char** argv);
-std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName);
+// The command line as the system keeps it (Windows); nullptr where the system
+// hands a process only its argument list (POSIX).
+const char* OsRawCommandLine();
 std::string OsExecutablePath();
 bool OsWrite(TStdStream stream, const char* data, std::size_t size);
 bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count);

@@ -27,21 +27,7 @@
 
 #include "core/platform/platform_os.h"
 
-std::vector<std::string> OsArguments(int argc, char** argv) {
-  std::vector<std::string> args;
-  if (argc > 1) args.reserve(static_cast<std::size_t>(argc - 1));
-  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  return args;
-}
-
-std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName) {
-  std::string line = ShellQuoteArgument(programName);
-  for (const std::string& arg : args) {
-    line += ' ';
-    line += ShellQuoteArgument(arg);
-  }
-  return line;
-}
+const char* OsRawCommandLine() { return nullptr; }
 
 std::string OsExecutablePath() {
   char buffer[4096];

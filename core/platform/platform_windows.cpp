@@ -15,17 +15,7 @@ extern "C" {
 int _dowildcard = 0;
 }
 
-std::vector<std::string> OsArguments(int argc, char** argv) {
-  // The CRT split GetCommandLineA() itself, so argv holds exactly the ANSI
-  // code page bytes the raw command line shows; CommandLineToArgvW splits
-  // by slightly different rules and would need a lossy conversion back.
-  std::vector<std::string> args;
-  if (argc > 1) args.reserve(static_cast<std::size_t>(argc - 1));
-  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  return args;
-}
-
-std::string OsCommandLine(const std::vector<std::string>&, const std::string&) {
+const char* OsRawCommandLine() {
   const char* line = GetCommandLineA();
   return line != nullptr ? line : "";
 }
