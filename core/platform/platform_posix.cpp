@@ -25,6 +25,7 @@
 #include <sys/types.h>
 #endif
 
+#include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
 const char* OsRawCommandLine() { return nullptr; }
@@ -52,7 +53,7 @@ std::string OsExecutablePath() {
 #endif
 }
 
-bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   while (size > 0) {
     ssize_t n = write(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO, data, size);
     if (n < 0) {
@@ -66,7 +67,8 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
-bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count) {
   if (size == 0) return true;
   // One gather write names the same bytes again and again, so the copies are
   // never made. A page of entries per call keeps the stack it touches small,
@@ -92,20 +94,20 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
     count -= done / size;
     const std::size_t into = done % size;
     if (into > 0) {
-      if (!OsWrite(stream, data + into, size - into)) return false;
+      if (!PlatformWrite(stream, data + into, size - into)) return false;
       --count;
     }
   }
   return true;
 }
 
-bool OsIsTerminal(TStdStream stream) {
+bool PlatformIsTerminal(TStdStream stream) {
   return isatty(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO) == 1;
 }
 
-void OsExit(int status) {
+void PlatformEndProcess(int status) {
   // A write can fail while the pause holds the terminal; never leave it without echo.
-  OsStopKeyPolling();
+  PlatformStopKeyPolling();
   _exit(status);
 }
 
@@ -285,7 +287,7 @@ void DiscardInputIfForeground() {
 
 }  // namespace
 
-void OsStartKeyPolling() {
+void PlatformStartKeyPolling() {
   if (TtyFd >= 0) return;
   const int fd = OpenControllingTerminal();
   termios probe{};
@@ -300,7 +302,7 @@ void OsStartKeyPolling() {
   DiscardInputIfForeground();
 }
 
-bool OsKeyPressed() {
+bool PlatformKeyPressed() {
   if (TtyFd < 0) return false;
   if (!InForeground(TtyFd)) {
     // The terminal belongs to another job now.
@@ -318,7 +320,7 @@ bool OsKeyPressed() {
   return (input.revents & POLLIN) != 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
 }
 
-void OsStopKeyPolling() {
+void PlatformStopKeyPolling() {
   if (TtyFd < 0) return;
   const TSignalHold hold = HoldSignals();
   const termios saved = SavedTermios;
@@ -337,7 +339,7 @@ void OsStopKeyPolling() {
   ReleaseSignals(hold);
 }
 
-void OsAlert() {
+void PlatformAlert() {
   // The bell goes to the terminal only, never into a redirected stream; a
   // background job keeps quiet, since with TOSTOP writing would stop it.
   int fd = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -349,7 +351,7 @@ void OsAlert() {
   close(fd);
 }
 
-void OsSleep(int milliseconds) {
+void PlatformSleep(int milliseconds) {
   if (milliseconds <= 0) return;
   timespec pause{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L};
   while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
@@ -398,7 +400,7 @@ bool TimeLocaleIsC() {
   return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
 }
 
-TLocaleFormat OsLocaleFormat() {
+TLocaleFormat PlatformLocaleFormat() {
   // Only the banner's dates follow the locale, so the locale is taken here,
   // for LC_TIME alone, and never at start-up. Static glibc answers
   // nl_langinfo_l from the C locale, so the locale is made current instead.

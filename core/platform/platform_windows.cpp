@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
 // mingw-w64's CRT can be built to expand wildcards in argv; this program's
@@ -55,7 +56,7 @@ HANDLE ConsoleInput() {
 
 }  // namespace
 
-bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   HANDLE handle = StdHandleOf(stream);
   if (!IsUsable(handle)) return false;
   // Older consoles refuse single writes much beyond 64 KiB.
@@ -70,14 +71,15 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
-bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count) {
   // Console and pipe handles have no gather write: whole copies are laid
-  // side by side in a buffer of the size OsWrite hands over at a time.
+  // side by side in a buffer of the size PlatformWrite hands over at a time.
   static char buffer[32 * 1024];
   const std::size_t perChunk = size == 0 ? 0 : sizeof buffer / size;
   if (perChunk < 2) {
     for (; count > 0; --count) {
-      if (!OsWrite(stream, data, size)) return false;
+      if (!PlatformWrite(stream, data, size)) return false;
     }
     return true;
   }
@@ -85,13 +87,13 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
   for (std::size_t k = 0; k < filled; ++k) std::memcpy(buffer + k * size, data, size);
   while (count > 0) {
     const std::size_t copies = count < filled ? count : filled;
-    if (!OsWrite(stream, buffer, copies * size)) return false;
+    if (!PlatformWrite(stream, buffer, copies * size)) return false;
     count -= copies;
   }
   return true;
 }
 
-bool OsIsTerminal(TStdStream stream) {
+bool PlatformIsTerminal(TStdStream stream) {
   // The NUL device is a character device too, but it has no console mode.
   HANDLE handle = StdHandleOf(stream);
   DWORD mode = 0;
@@ -101,16 +103,16 @@ bool OsIsTerminal(TStdStream stream) {
 // ExitProcess ends the process at once, without static destructors or CRT
 // stream flushing, as _exit does on POSIX: a failed write must not lead to
 // more writes on the way out.
-void OsExit(int status) { ExitProcess(static_cast<UINT>(status)); }
+void PlatformEndProcess(int status) { ExitProcess(static_cast<UINT>(status)); }
 
 // ---- Console input -----------------------------------------------------------
 
-void OsStartKeyPolling() {
+void PlatformStartKeyPolling() {
   HANDLE input = ConsoleInput();
   if (input != nullptr) FlushConsoleInputBuffer(input);
 }
 
-bool OsKeyPressed() {
+bool PlatformKeyPressed() {
   HANDLE input = ConsoleInput();
   if (input == nullptr) return false;
   // Mouse, focus, resize and key-up events are read away so that a key press
@@ -125,14 +127,14 @@ bool OsKeyPressed() {
   return false;
 }
 
-void OsStopKeyPolling() {
+void PlatformStopKeyPolling() {
   HANDLE input = ConsoleInput();
   if (input != nullptr) FlushConsoleInputBuffer(input);
 }
 
-void OsAlert() { MessageBeep(MB_OK); }
+void PlatformAlert() { MessageBeep(MB_OK); }
 
-void OsSleep(int milliseconds) {
+void PlatformSleep(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 
@@ -155,7 +157,7 @@ char SeparatorOf(const std::string& text, char fallback) {
 
 }  // namespace
 
-TLocaleFormat OsLocaleFormat() {
+TLocaleFormat PlatformLocaleFormat() {
   TLocaleFormat format;
   for (int m = 0; m < 12; ++m) {
     format.ShortMonthNames[m] = SystemLocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + m));

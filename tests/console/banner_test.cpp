@@ -7,7 +7,7 @@
 
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 TEST(WaitWithDots, EndsAfterTheStepInWhichAKeyArrived) {
   const struct {
