@@ -66,7 +66,8 @@ bool PlatformIsTerminal(TStdStream stream);
 [[noreturn]] void PlatformFatalWriteError(TStdStream stream);
 
 // Ends the process with the status at once, skipping the run-time's exit
-// work; for a run that has written and released everything already.
+// work (instrumented builds still make their reports); for a run that has
+// handed every byte over already.
 [[noreturn]] void PlatformEndProcess(int status);
 
 // ---- Console input and feedback --------------------------------------------

@@ -19,6 +19,7 @@ std::string ExecutablePath;
 
 fuzzcheck::TProgramOutcomeRec RunInProcess(const std::vector<std::string>& args) {
   const TCaptureScope scope(args);
+  RestoreProgramDefaults();
   return {RunProgram(), FakeOutput.Out, FakeOutput.Err, FakeConsole.Sleeps, FakeConsole.Alerts};
 }
 
