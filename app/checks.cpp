@@ -3,6 +3,7 @@
 #include "app/help_text.h"
 #include "app/program_flow.h"
 #include "app/syntax_error_exit.h"
+#include "core/console/banner.h"
 #include "core/console/core_state.h"
 #include "core/options/syntax_validation.h"
 
@@ -20,12 +21,13 @@ bool RunChecks() {
       return false;
     }
     if (CustomValidation.IncompleteCount > 0) {
-      SyntaxErrorExit(style, 67, "Incomplete Parameters Provided: " + CustomValidation.IncompleteList,
-                      true);
+      SyntaxErrorExit(style, 67,
+                      "Incomplete Parameters Provided: " + CustomValidation.IncompleteList, true);
       return false;
     }
     if (CustomValidation.InvalidCount > 0) {
-      SyntaxErrorExit(style, 65, "Invalid Parameters Provided: " + CustomValidation.InvalidList, true);
+      SyntaxErrorExit(style, 65, "Invalid Parameters Provided: " + CustomValidation.InvalidList,
+                      true);
       return false;
     }
     if (StringLength < 1) {
@@ -55,4 +57,3 @@ bool RunChecks() {
   }
   return true;
 }
-

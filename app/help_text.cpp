@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/program_flow.h"
-#include "core/console/app_identity.h"
+#include "core/console/banner.h"
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
 

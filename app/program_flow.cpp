@@ -16,20 +16,6 @@ TFindParamRec LengthParam;
 TFindParamRec CharParam;
 TFindParamRec NumberParam;
 
-namespace {
-
-void ResetProgramGlobals() {
-  StringChar = 0;
-  StringLength = 0;
-  CharValue = std::string{};
-  LineCount = 0;
-  LengthParam = TFindParamRec{};
-  CharParam = TFindParamRec{};
-  NumberParam = TFindParamRec{};
-}
-
-}  // namespace
-
 void RunMainFlow() {
   CoreState.ParamMatchMode = 2;
 
@@ -64,17 +50,20 @@ void RunMainFlow() {
   GenerateLines(StringChar, StringLength, LineCount, LengthParam.Found);
 }
 
-int RunProgram(bool freshProcess, bool releaseState) {
-  if (!freshProcess) {
-    CoreRestoreDefaults();
-    ResetProgramGlobals();
-  }
+int RunProgram() {
   CoreInitialize();
   RunMainFlow();
-  if (releaseState) {
-    ResetProgramGlobals();
-    CoreFinalize();
-  }
   FlushAllStreams();
   return ExitCode;
+}
+
+void RestoreProgramDefaults() {
+  CoreRestoreDefaults();
+  StringChar = 0;
+  StringLength = 0;
+  CharValue = std::string{};
+  LineCount = 0;
+  LengthParam = TFindParamRec{};
+  CharParam = TFindParamRec{};
+  NumberParam = TFindParamRec{};
 }

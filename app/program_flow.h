@@ -23,9 +23,11 @@ extern TFindParamRec NumberParam;
 
 void RunMainFlow();
 
-// One whole run over the platform's current arguments and streams: core
-// start-up, the main flow, release, output handed over. Returns ExitCode.
-// Every run starts from the start-up state; a fresh process, which already
-// holds it, may skip bringing it back. A process that ends right after the
-// run may also skip the release and leave the memory to the system.
-int RunProgram(bool freshProcess = false, bool releaseState = true);
+// One whole run over the platform's arguments, from the state of a fresh
+// process: core start-up, the main flow, every byte handed over. Returns
+// ExitCode; the records are left to the end of the process.
+int RunProgram();
+
+// Brings the program's and the core's state back to that of a fresh process,
+// so that one process can run the program again.
+void RestoreProgramDefaults();

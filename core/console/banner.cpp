@@ -1,9 +1,8 @@
-// The banner and build-information line, the reading and showing of the
-// build stamps, and the separator line.
+#include "core/console/banner.h"
+
 #include <cstdint>
 #include <ctime>
 
-#include "core/console/app_identity.h"
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
 
@@ -12,6 +11,7 @@ namespace {
 // The value of a stamp that holds no date (and of one that cannot be read).
 const TStampDateTime kZeroDate{};
 
+// The names shown where the locale has none (the C locale, a failed lookup).
 const char* const kEnglishMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 

@@ -1,4 +1,4 @@
-// The common syntax-error report, the audible alert and the timed pause.
+// The common syntax-error report and the message writer it uses.
 #pragma once
 
 #include <string>
@@ -12,5 +12,3 @@ void ReportCustomSyntaxError(TParamStatisticsRec& validation, const std::string&
                              bool beep);
 // prefix, body, CR LF and the line end, on ConsoleErr.
 void WriteErrorMessage(const std::string& body, const std::string& prefix);
-// The prompt, then up to count dots, one per 250 ms, until a key is pressed.
-void WaitWithDots(int count, const std::string& prompt);

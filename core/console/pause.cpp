@@ -1,4 +1,4 @@
-#include "core/console/error_report.h"
+#include "core/console/pause.h"
 
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"

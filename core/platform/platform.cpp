@@ -1,34 +1,34 @@
-// Portable half of the platform layer: routes each call to the OS or, when a
-// test has installed one, to its seam.
+// Portable half of the platform layer: the arguments, the command line and
+// the text rules every system shares.
 #include "core/platform/platform.h"
 
 #include "core/platform/platform_os.h"
 
 namespace {
 
-std::vector<std::string> RealArguments;
-std::string RealProgramName;
-
-const std::vector<std::string>* TestArguments = nullptr;
-std::string TestProgramName;
-std::string TestExecutablePath;
-TOutputCapture* Capture = nullptr;
-TConsoleDouble* Console = nullptr;
+std::vector<std::string> Arguments;
+std::string ProgramName;
+std::string ExecutablePath;
 
 }  // namespace
 
-void PlatformSetArguments(int argc, char** argv) {
-  RealArguments = OsArguments(argc, argv);
-  RealProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
+void PlatformSetArguments(int argc, const char* const* argv) {
+  // On Windows the C run-time split GetCommandLineA() itself, so argv holds
+  // exactly the ANSI code page bytes the raw command line shows;
+  // CommandLineToArgvW splits by slightly different rules and would need a
+  // lossy conversion back.
+  Arguments.clear();
+  if (argc > 1) Arguments.assign(argv + 1, argv + argc);
+  ProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
+  // Start-up and the identity both need it; the system is asked once.
+  ExecutablePath = OsExecutablePath();
 }
 
-const std::vector<std::string>& PlatformArguments() {
-  return TestArguments != nullptr ? *TestArguments : RealArguments;
-}
+const std::vector<std::string>& PlatformArguments() { return Arguments; }
 
-const std::string& PlatformProgramName() {
-  return TestArguments != nullptr ? TestProgramName : RealProgramName;
-}
+const std::string& PlatformProgramName() { return ProgramName; }
+
+const std::string& PlatformExecutablePath() { return ExecutablePath; }
 
 std::size_t ControlLength(std::string_view text, std::size_t pos) {
   const auto c = static_cast<unsigned char>(text[pos]);
@@ -113,97 +113,19 @@ std::string ShellQuoteArgument(const std::string& arg) {
 }
 
 std::string PlatformCommandLine() {
-  if (TestArguments != nullptr) {
-    std::string line = ShellQuoteArgument(TestProgramName);
-    for (const std::string& arg : *TestArguments) line += ' ' + ShellQuoteArgument(arg);
-    return line;
+  if (const char* raw = OsRawCommandLine()) return raw;
+  std::string line = ShellQuoteArgument(ProgramName);
+  for (const std::string& arg : Arguments) {
+    line += ' ';
+    line += ShellQuoteArgument(arg);
   }
-  return OsCommandLine(RealArguments, RealProgramName);
-}
-
-std::string PlatformExecutablePath() {
-  if (TestArguments != nullptr) return TestExecutablePath;
-  // Asked for by start-up and by the identity; the system is asked once.
-  static bool known = false;
-  static std::string path;
-  if (!known) {
-    path = OsExecutablePath();
-    known = true;
-  }
-  return path;
-}
-
-bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
-  if (Capture == nullptr) return OsWrite(stream, data, size);
-  (stream == ssOutput ? Capture->Out : Capture->Err).append(data, size);
-  Capture->Both.append(data, size);
-  ++Capture->WriteCalls;
-  return true;
-}
-
-bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
-                           std::size_t count) {
-  if (Capture == nullptr) return OsWriteRepeated(stream, data, size, count);
-  std::string& target = stream == ssOutput ? Capture->Out : Capture->Err;
-  for (std::size_t k = 0; k < count; ++k) {
-    target.append(data, size);
-    Capture->Both.append(data, size);
-  }
-  ++Capture->WriteCalls;
-  return true;
-}
-
-bool PlatformIsTerminal(TStdStream stream) {
-  if (Capture == nullptr) return OsIsTerminal(stream);
-  return stream == ssOutput ? Capture->OutIsTerminal : Capture->ErrIsTerminal;
+  return line;
 }
 
 void PlatformFatalWriteError(TStdStream stream) {
   if (stream == ssOutput) {
     static const char kMessage[] = "Linewright: writing standard output failed\r\n";
-    OsWrite(ssError, kMessage, sizeof kMessage - 1);
+    PlatformWrite(ssError, kMessage, sizeof kMessage - 1);
   }
-  OsExit(1);
+  PlatformEndProcess(1);
 }
-
-void PlatformEndProcess(int status) { OsExit(status); }
-
-void PlatformStartKeyPolling() {
-  if (Console == nullptr) return OsStartKeyPolling();
-  ++Console->Starts;
-}
-
-bool PlatformKeyPressed() {
-  if (Console == nullptr) return OsKeyPressed();
-  ++Console->Checks;
-  return Console->KeyAfterChecks > 0 && Console->Checks >= Console->KeyAfterChecks;
-}
-
-void PlatformStopKeyPolling() {
-  if (Console == nullptr) return OsStopKeyPolling();
-  ++Console->Stops;
-}
-
-void PlatformAlert() {
-  if (Console == nullptr) return OsAlert();
-  ++Console->Alerts;
-}
-
-void PlatformSleep(int milliseconds) {
-  if (Console == nullptr) return OsSleep(milliseconds);
-  ++Console->Sleeps;
-  Console->SleptMs += milliseconds;
-}
-
-TLocaleFormat PlatformLocaleFormat() { return OsLocaleFormat(); }
-
-void PlatformUseTestArguments(const std::vector<std::string>* args, const std::string& programName,
-                              const std::string& executablePath) {
-  TestArguments = args;
-  TestProgramName = programName;
-  TestExecutablePath = executablePath;
-}
-
-void PlatformUseOutputCapture(TOutputCapture* capture) { Capture = capture; }
-
-void PlatformUseConsoleDouble(TConsoleDouble* console) { Console = console; }

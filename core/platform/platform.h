@@ -1,5 +1,9 @@
 // The thin layer over the operating system. Only platform_*.cpp include OS
 // headers; everything above this line sees bytes, flags and plain records.
+// platform.cpp holds what every system shares: the process and control
+// sections and PlatformFatalWriteError. The OS file (platform_posix.cpp or
+// platform_windows.cpp) holds the rest and platform_os.h; the unit tests and
+// fuzzers link a fake of it instead.
 #pragma once
 
 #include <cstddef>
@@ -11,8 +15,9 @@ enum TStdStream : int { ssOutput = 1, ssError = 2 };
 
 // ---- Process -------------------------------------------------------------
 
-// Records the process's arguments as delivered; called once by main.
-void PlatformSetArguments(int argc, char** argv);
+// Records the process's arguments as delivered and asks the system for the
+// executable's path; called once by main.
+void PlatformSetArguments(int argc, const char* const* argv);
 
 // The arguments after the program's own name, byte for byte.
 const std::vector<std::string>& PlatformArguments();
@@ -23,7 +28,7 @@ const std::vector<std::string>& PlatformArguments();
 std::string PlatformCommandLine();
 
 // Full path of the running executable; "" when the system cannot tell.
-std::string PlatformExecutablePath();
+const std::string& PlatformExecutablePath();
 
 // argv[0] as the process received it ("" when there was none).
 const std::string& PlatformProgramName();
@@ -61,7 +66,8 @@ bool PlatformIsTerminal(TStdStream stream);
 [[noreturn]] void PlatformFatalWriteError(TStdStream stream);
 
 // Ends the process with the status at once, skipping the run-time's exit
-// work; for a run that has written and released everything already.
+// work (instrumented builds still make their reports); for a run that has
+// handed every byte over already.
 [[noreturn]] void PlatformEndProcess(int status);
 
 // ---- Console input and feedback --------------------------------------------
@@ -78,6 +84,7 @@ void PlatformSleep(int milliseconds);
 
 // ---- Locale ------------------------------------------------------------------
 
+// A month the system names none for stays "": the banner shows it in English.
 struct TLocaleFormat {
   std::string ShortMonthNames[12];
   char TimeSeparator = ':';
@@ -86,32 +93,3 @@ struct TLocaleFormat {
 
 // The date and time conventions of the locale the system names for dates.
 TLocaleFormat PlatformLocaleFormat();
-
-// ---- Test seams ----------------------------------------------------------------
-// Plain data the platform consults instead of the OS, so that tests and
-// fuzzers run the program in-process. Not used by the product.
-
-struct TOutputCapture {
-  std::string Out;   // what reached standard output
-  std::string Err;   // what reached standard error
-  std::string Both;  // both, in the order handed to the OS
-  int WriteCalls = 0;
-  bool OutIsTerminal = false;
-  bool ErrIsTerminal = false;
-};
-
-struct TConsoleDouble {
-  int KeyAfterChecks = -1;  // the check with this 1-based number sees a key; -1 never
-  int Checks = 0;
-  int Sleeps = 0;
-  int SleptMs = 0;
-  int Alerts = 0;
-  int Starts = 0;
-  int Stops = 0;
-};
-
-// nullptr restores the real process arguments.
-void PlatformUseTestArguments(const std::vector<std::string>* args, const std::string& programName,
-                              const std::string& executablePath);
-void PlatformUseOutputCapture(TOutputCapture* capture);  // nullptr: real streams
-void PlatformUseConsoleDouble(TConsoleDouble* console);  // nullptr: real console

@@ -1,24 +1,11 @@
-// What each operating system implements (platform_posix.cpp or
-// platform_windows.cpp). platform.cpp routes the public interface here unless
-// a test seam is active.
+// What the portable half asks of the OS file (platform_posix.cpp or
+// platform_windows.cpp), beside the functions of platform.h it implements.
 #pragma once
 
-#include <cstddef>
 #include <string>
-#include <vector>
 
-#include "core/platform/platform.h"
-
-std::vector<std::string> OsArguments(int argc, char** argv);
-std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName);
+// The command line as the system keeps it (Windows); nullptr where the system
+// hands a process only its argument list (POSIX).
+const char* OsRawCommandLine();
+// Full path of the running executable; "" when the system cannot tell.
 std::string OsExecutablePath();
-bool OsWrite(TStdStream stream, const char* data, std::size_t size);
-bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count);
-bool OsIsTerminal(TStdStream stream);
-[[noreturn]] void OsExit(int status);
-void OsStartKeyPolling();
-bool OsKeyPressed();
-void OsStopKeyPolling();
-void OsAlert();
-void OsSleep(int milliseconds);
-TLocaleFormat OsLocaleFormat();

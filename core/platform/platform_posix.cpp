@@ -25,23 +25,10 @@
 #include <sys/types.h>
 #endif
 
+#include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
-std::vector<std::string> OsArguments(int argc, char** argv) {
-  std::vector<std::string> args;
-  if (argc > 1) args.reserve(static_cast<std::size_t>(argc - 1));
-  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  return args;
-}
-
-std::string OsCommandLine(const std::vector<std::string>& args, const std::string& programName) {
-  std::string line = ShellQuoteArgument(programName);
-  for (const std::string& arg : args) {
-    line += ' ';
-    line += ShellQuoteArgument(arg);
-  }
-  return line;
-}
+const char* OsRawCommandLine() { return nullptr; }
 
 std::string OsExecutablePath() {
   char buffer[4096];
@@ -66,7 +53,7 @@ std::string OsExecutablePath() {
 #endif
 }
 
-bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   while (size > 0) {
     ssize_t n = write(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO, data, size);
     if (n < 0) {
@@ -80,7 +67,8 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
-bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count) {
   if (size == 0) return true;
   // One gather write names the same bytes again and again, so the copies are
   // never made. A page of entries per call keeps the stack it touches small,
@@ -106,20 +94,44 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
     count -= done / size;
     const std::size_t into = done % size;
     if (into > 0) {
-      if (!OsWrite(stream, data + into, size - into)) return false;
+      if (!PlatformWrite(stream, data + into, size - into)) return false;
       --count;
     }
   }
   return true;
 }
 
-bool OsIsTerminal(TStdStream stream) {
+bool PlatformIsTerminal(TStdStream stream) {
   return isatty(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO) == 1;
 }
 
-void OsExit(int status) {
+// Sanitizer and coverage run-times report in the exit work that _exit skips
+// (the leak check, the coverage counters). Only instrumented builds link
+// them, so a weak reference to them stays null in the others.
+#if !defined(__APPLE__)
+extern "C" {
+__attribute__((weak)) void __lsan_do_leak_check();
+__attribute__((weak)) void __gcov_init();
+__attribute__((weak)) void llvm_gcov_init();
+}
+#endif
+
+namespace {
+
+bool RunTimeReportsAtExit() {
+#if defined(__APPLE__)
+  return true;  // Mach-O cannot refer weakly to what nothing defines
+#else
+  return &__lsan_do_leak_check != nullptr || &__gcov_init != nullptr || &llvm_gcov_init != nullptr;
+#endif
+}
+
+}  // namespace
+
+void PlatformEndProcess(int status) {
   // A write can fail while the pause holds the terminal; never leave it without echo.
-  OsStopKeyPolling();
+  PlatformStopKeyPolling();
+  if (RunTimeReportsAtExit()) std::exit(status);
   _exit(status);
 }
 
@@ -299,7 +311,7 @@ void DiscardInputIfForeground() {
 
 }  // namespace
 
-void OsStartKeyPolling() {
+void PlatformStartKeyPolling() {
   if (TtyFd >= 0) return;
   const int fd = OpenControllingTerminal();
   termios probe{};
@@ -314,7 +326,7 @@ void OsStartKeyPolling() {
   DiscardInputIfForeground();
 }
 
-bool OsKeyPressed() {
+bool PlatformKeyPressed() {
   if (TtyFd < 0) return false;
   if (!InForeground(TtyFd)) {
     // The terminal belongs to another job now.
@@ -332,7 +344,7 @@ bool OsKeyPressed() {
   return (input.revents & POLLIN) != 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
 }
 
-void OsStopKeyPolling() {
+void PlatformStopKeyPolling() {
   if (TtyFd < 0) return;
   const TSignalHold hold = HoldSignals();
   const termios saved = SavedTermios;
@@ -351,7 +363,7 @@ void OsStopKeyPolling() {
   ReleaseSignals(hold);
 }
 
-void OsAlert() {
+void PlatformAlert() {
   // The bell goes to the terminal only, never into a redirected stream; a
   // background job keeps quiet, since with TOSTOP writing would stop it.
   int fd = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -363,7 +375,7 @@ void OsAlert() {
   close(fd);
 }
 
-void OsSleep(int milliseconds) {
+void PlatformSleep(int milliseconds) {
   if (milliseconds <= 0) return;
   timespec pause{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L};
   while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
@@ -412,29 +424,23 @@ bool TimeLocaleIsC() {
   return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
 }
 
-TLocaleFormat OsLocaleFormat() {
+TLocaleFormat PlatformLocaleFormat() {
   // Only the banner's dates follow the locale, so the locale is taken here,
   // for LC_TIME alone, and never at start-up. Static glibc answers
   // nl_langinfo_l from the C locale, so the locale is made current instead.
   TLocaleFormat format;
-  static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  if (TimeLocaleIsC()) {
-    for (int m = 0; m < 12; ++m) format.ShortMonthNames[m] = kEnglish[m];
-    return format;
-  }
+  if (TimeLocaleIsC()) return format;
   // POSIX spells "no locale" (locale_t)0, and locale_t need not be a pointer.
   const locale_t kNoLocale{};
   locale_t loc = newlocale(LC_TIME_MASK, "", kNoLocale);
-  locale_t previous = loc != kNoLocale ? uselocale(loc) : kNoLocale;
+  if (loc == kNoLocale) return format;
+  locale_t previous = uselocale(loc);
   for (int m = 0; m < 12; ++m) {
-    const char* name = loc != kNoLocale ? nl_langinfo(ABMON_1 + m) : nullptr;
-    format.ShortMonthNames[m] = (name != nullptr && *name != '\0') ? name : kEnglish[m];
+    const char* name = nl_langinfo(ABMON_1 + m);
+    if (name != nullptr) format.ShortMonthNames[m] = name;
   }
-  if (loc != kNoLocale) {
-    format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
-    uselocale(previous);
-    freelocale(loc);
-  }
+  format.TimeSeparator = TimeSeparatorOf(nl_langinfo(T_FMT));
+  uselocale(previous);
+  freelocale(loc);
   return format;
 }

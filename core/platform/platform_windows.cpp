@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
 // mingw-w64's CRT can be built to expand wildcards in argv; this program's
@@ -15,17 +16,7 @@ extern "C" {
 int _dowildcard = 0;
 }
 
-std::vector<std::string> OsArguments(int argc, char** argv) {
-  // The CRT split GetCommandLineA() itself, so argv holds exactly the ANSI
-  // code page bytes the raw command line shows; CommandLineToArgvW splits
-  // by slightly different rules and would need a lossy conversion back.
-  std::vector<std::string> args;
-  if (argc > 1) args.reserve(static_cast<std::size_t>(argc - 1));
-  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  return args;
-}
-
-std::string OsCommandLine(const std::vector<std::string>&, const std::string&) {
+const char* OsRawCommandLine() {
   const char* line = GetCommandLineA();
   return line != nullptr ? line : "";
 }
@@ -65,7 +56,7 @@ HANDLE ConsoleInput() {
 
 }  // namespace
 
-bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
+bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
   HANDLE handle = StdHandleOf(stream);
   if (!IsUsable(handle)) return false;
   // Older consoles refuse single writes much beyond 64 KiB.
@@ -80,14 +71,15 @@ bool OsWrite(TStdStream stream, const char* data, std::size_t size) {
   return true;
 }
 
-bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std::size_t count) {
+bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size,
+                           std::size_t count) {
   // Console and pipe handles have no gather write: whole copies are laid
-  // side by side in a buffer of the size OsWrite hands over at a time.
+  // side by side in a buffer of the size PlatformWrite hands over at a time.
   static char buffer[32 * 1024];
   const std::size_t perChunk = size == 0 ? 0 : sizeof buffer / size;
   if (perChunk < 2) {
     for (; count > 0; --count) {
-      if (!OsWrite(stream, data, size)) return false;
+      if (!PlatformWrite(stream, data, size)) return false;
     }
     return true;
   }
@@ -95,13 +87,13 @@ bool OsWriteRepeated(TStdStream stream, const char* data, std::size_t size, std:
   for (std::size_t k = 0; k < filled; ++k) std::memcpy(buffer + k * size, data, size);
   while (count > 0) {
     const std::size_t copies = count < filled ? count : filled;
-    if (!OsWrite(stream, buffer, copies * size)) return false;
+    if (!PlatformWrite(stream, buffer, copies * size)) return false;
     count -= copies;
   }
   return true;
 }
 
-bool OsIsTerminal(TStdStream stream) {
+bool PlatformIsTerminal(TStdStream stream) {
   // The NUL device is a character device too, but it has no console mode.
   HANDLE handle = StdHandleOf(stream);
   DWORD mode = 0;
@@ -111,16 +103,16 @@ bool OsIsTerminal(TStdStream stream) {
 // ExitProcess ends the process at once, without static destructors or CRT
 // stream flushing, as _exit does on POSIX: a failed write must not lead to
 // more writes on the way out.
-void OsExit(int status) { ExitProcess(static_cast<UINT>(status)); }
+void PlatformEndProcess(int status) { ExitProcess(static_cast<UINT>(status)); }
 
 // ---- Console input -----------------------------------------------------------
 
-void OsStartKeyPolling() {
+void PlatformStartKeyPolling() {
   HANDLE input = ConsoleInput();
   if (input != nullptr) FlushConsoleInputBuffer(input);
 }
 
-bool OsKeyPressed() {
+bool PlatformKeyPressed() {
   HANDLE input = ConsoleInput();
   if (input == nullptr) return false;
   // Mouse, focus, resize and key-up events are read away so that a key press
@@ -135,14 +127,14 @@ bool OsKeyPressed() {
   return false;
 }
 
-void OsStopKeyPolling() {
+void PlatformStopKeyPolling() {
   HANDLE input = ConsoleInput();
   if (input != nullptr) FlushConsoleInputBuffer(input);
 }
 
-void OsAlert() { MessageBeep(MB_OK); }
+void PlatformAlert() { MessageBeep(MB_OK); }
 
-void OsSleep(int milliseconds) {
+void PlatformSleep(int milliseconds) {
   if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 
@@ -165,13 +157,10 @@ char SeparatorOf(const std::string& text, char fallback) {
 
 }  // namespace
 
-TLocaleFormat OsLocaleFormat() {
+TLocaleFormat PlatformLocaleFormat() {
   TLocaleFormat format;
-  static const char* const kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   for (int m = 0; m < 12; ++m) {
-    std::string name = SystemLocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + m));
-    format.ShortMonthNames[m] = name.empty() ? kEnglish[m] : name;
+    format.ShortMonthNames[m] = SystemLocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + m));
   }
   format.TimeSeparator = SeparatorOf(SystemLocaleInfo(LOCALE_STIME), ':');
   format.DateSeparator = SeparatorOf(SystemLocaleInfo(LOCALE_SDATE), '/');

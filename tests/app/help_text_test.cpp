@@ -7,7 +7,7 @@
 
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 
@@ -170,15 +170,14 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
     text.replace(at, from.size(), to);
-  }
   return text;
 }
 
 std::size_t CountOf(const std::string& text, const std::string& word) {
   std::size_t count = 0;
-  for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
+  for (std::size_t at = 0; (at = text.find(word, at)) != std::string::npos; ++at) ++count;
   return count;
 }
 
@@ -212,7 +211,8 @@ TEST(HelpText, NameStandsAtEveryPlaceAsGiven) {
   for (const std::string name : {"my Tool", "LW2", ""}) {
     for (const THelpCase& c : kCases) {
       std::string out = CaptureHelp(name, c.ShortHelp, c.Verbose);
-      EXPECT_EQ(out, ReplaceAll(WithCrLf(c.Expected), "Repeater", name)) << c.Label << " for " << name;
+      EXPECT_EQ(out, ReplaceAll(WithCrLf(c.Expected), "Repeater", name))
+          << c.Label << " for " << name;
       if (!name.empty()) {
         EXPECT_EQ(CountOf(out, name), c.NameCount) << c.Label << " for " << name;
       }
@@ -258,7 +258,8 @@ TEST(HelpText, OptionDescriptionsAndExitCodesLineUp) {
     } else if (section == "OPTION DEFINITIONS:") {
       ++optionLines;
       // One-letter forms at the 2nd character, long-only ones under the long forms.
-      EXPECT_TRUE((line.starts_with(" -") && line[2] != '-') || line.starts_with("     --")) << line;
+      EXPECT_TRUE((line.starts_with(" -") && line[2] != '-') || line.starts_with("     --"))
+          << line;
       // The description starts at the 30th character, after the dot leader.
       ASSERT_GT(line.size(), 30u) << line;
       EXPECT_EQ(line.substr(27, 2), ". ") << line;

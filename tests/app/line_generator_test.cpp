@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 TEST(GenerateLines, WritesCountLinesWithOptionalLength) {
   const struct {

@@ -1,12 +1,13 @@
+#include "core/console/banner.h"
+
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <regex>
 
-#include "core/console/app_identity.h"
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 TEST(QuoteIfSpaced, QuotesOnlyEmptyTextsAndTextsWithASpace) {
   const struct {

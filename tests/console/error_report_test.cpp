@@ -6,14 +6,13 @@
 
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 namespace {
 
 std::string Head(const std::string& dir, const std::string& typed) {
-  return "Invalid or Incomplete Syntax!\r\n\r\n"
-         "Execution Path ... " + dir + "\r\n"
-         "You entered ...... " + typed + "\r\n";
+  return "Invalid or Incomplete Syntax!\r\n\r\nExecution Path ... " + dir +
+         "\r\nYou entered ...... " + typed + "\r\n";
 }
 
 const char kPrompt[] = "Press Any Key to Continue...";
@@ -43,11 +42,13 @@ TEST(ReportSyntaxError, PointsToTheSyntaxWithExactlyOneSpace) {
 }
 
 TEST(ReportCustomSyntaxError, PrintsTheComplaintUnchangedAndQuotesASpacedDirectory) {
-  TCaptureScope scope({"two words", "-n=3"}, "/opt/My Tools/Linewright", "./Linewright");
+  TCaptureScope scope({"two words", "-n=3", "", "-c:\x07"}, "/opt/My Tools/Linewright",
+                      "./Linewright");
   ReportCustomSyntaxError(CustomValidation, "Bad length ", false, false);
   FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Err, Head("\"/opt/My Tools/\"", "./Linewright 'two words' -n=3") +
-                                   "\r\nBad length \r\n\r\n");
+  EXPECT_EQ(scope.Capture.Err,
+            Head("\"/opt/My Tools/\"", "./Linewright 'two words' -n=3 '' '-c:'$'\\x07'") +
+                "\r\nBad length \r\n\r\n");
 }
 
 TEST(WriteErrorMessage, WritesPrefixBodyAndAnEmptyLineToStandardError) {
@@ -82,8 +83,8 @@ TEST(ErrorReport, SoundsAndPausesAsTheFlagsSay) {
     TCaptureScope scope;
     ReportSyntaxError("m", c.pause, c.beep);
     FlushAllStreams();
-    const std::string body = Head("/opt/tools/", "Linewright") +
-                             "\r\nm (See Syntax Definition Below)\r\n\r\n";
+    const std::string body =
+        Head("/opt/tools/", "Linewright") + "\r\nm (See Syntax Definition Below)\r\n\r\n";
     EXPECT_EQ(scope.Capture.Err, body + c.tail);
     EXPECT_EQ(scope.Capture.Out, "");
     EXPECT_EQ(scope.Console.Alerts, c.alerts);

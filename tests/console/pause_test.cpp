@@ -1,10 +1,11 @@
+#include "core/console/pause.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/console/error_report.h"
 #include "core/console/text_stream.h"
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 TEST(WaitWithDots, EndsAfterTheStepInWhichAKeyArrived) {
   const struct {
@@ -12,8 +13,8 @@ TEST(WaitWithDots, EndsAfterTheStepInWhichAKeyArrived) {
     int keyAtCheck;  // -1: no key
     int dots;
   } cases[] = {
-      {4, -1, 4},  {30, -1, 30}, {4, 1, 0}, {4, 3, 2},
-      {4, 4, 3},   {4, 5, 4},    {0, -1, 1}, {-3, -1, 1}, {0, 1, 0},
+      {4, -1, 4}, {30, -1, 30}, {4, 1, 0},   {4, 3, 2}, {4, 4, 3},
+      {4, 5, 4},  {0, -1, 1},   {-3, -1, 1}, {0, 1, 0},
   };
   for (const auto& c : cases) {
     TCaptureScope scope;

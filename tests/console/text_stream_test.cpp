@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/run_capture.h"
+#include "tests/support/fake_platform.h"
 
 TEST(TextStream, TextReachesTheOSInWriteOrderAcrossStreams) {
   TCaptureScope scope;

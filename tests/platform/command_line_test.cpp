@@ -27,10 +27,3 @@ TEST(ShellQuoteArgument, QuotesWhatAShellWouldMisread) {
   };
   for (const auto& c : cases) EXPECT_EQ(ShellQuoteArgument(c.in), c.out) << c.in;
 }
-
-TEST(PlatformCommandLine, RebuildsTheLineFromTheArguments) {
-  std::vector<std::string> args{"=", "50", "", "two words", "-c:\x07"};
-  PlatformUseTestArguments(&args, "./Linewright", "/x/Linewright");
-  EXPECT_EQ(PlatformCommandLine(), "./Linewright = 50 '' 'two words' '-c:'$'\\x07'");
-  PlatformUseTestArguments(nullptr, "", "");
-}

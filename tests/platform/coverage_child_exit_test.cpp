@@ -2,8 +2,8 @@
 //
 // The pseudo-terminal tests run the pause in forked children that end with
 // _exit, and _exit skips the handler that writes the coverage counters, so
-// everything those children execute would count as never run. This unit
-// test binary therefore brings its own _exit, which writes the counters and
+// everything those children execute would count as never run. This test
+// binary therefore brings its own _exit, which writes the counters and
 // then ends the process exactly as the C library's would. Calls from the test
 // binary bind to it; the shipped program is not affected.
 #if defined(LINEWRIGHT_COVERAGE) && defined(__linux__)

@@ -25,6 +25,7 @@
 #include "app/program_flow.h"
 #include "core/console/core_state.h"
 #include "core/console/error_report.h"
+#include "core/console/pause.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
@@ -71,17 +72,10 @@ bool InPauseMode(const termios& t) {
   return (t.c_lflag & (ICANON | ECHO)) == 0 && (t.c_lflag & ISIG) != 0;
 }
 
-void UseRealConsole() {
-  PlatformUseTestArguments(nullptr, "", "");
-  PlatformUseOutputCapture(nullptr);
-  PlatformUseConsoleDouble(nullptr);
-  BindConsoleStreams();
-}
-
 // The child's result: 0 when the next line it reads is "after" (whatever was
 // typed before and during the pause was discarded), 10 otherwise.
 int PauseThenReadALine(int count) {
-  UseRealConsole();
+  BindConsoleStreams();
   WaitWithDots(count, kPrompt);
   FlushAllStreams();
   char line[64];
@@ -273,7 +267,7 @@ TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
   ASSERT_GE(pty.Master, 0);
   pid_t pid = ForkOnTerminal(pty, [] {
     return RunAsJob(true, [] {
-      UseRealConsole();
+      BindConsoleStreams();
       WaitWithDots(7, kPrompt);
       FlushAllStreams();
       return 0;
@@ -304,13 +298,13 @@ TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
   pid_t pid = ForkOnTerminal(pty, [] {
     pid_t first = fork();
     if (first == 0) {
-      UseRealConsole();
+      BindConsoleStreams();
       WaitWithDots(3, kPrompt);
       FlushAllStreams();
       _exit(0);
     }
     usleep(300000);
-    UseRealConsole();
+    BindConsoleStreams();
     WaitWithDots(10, kPrompt);
     FlushAllStreams();
     return ExitCodeOf(WaitForChild(first));
@@ -352,7 +346,7 @@ TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
     return RunAsJob(false, [&out] {
       dup2(out[1], STDOUT_FILENO);
       dup2(out[1], STDERR_FILENO);
-      UseRealConsole();
+      BindConsoleStreams();
       PlatformAlert();
       WaitWithDots(2, kPrompt);
       FlushAllStreams();
@@ -436,11 +430,7 @@ TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
     ASSERT_GE(pty.Master, 0);
     pid_t pid = ForkOnTerminal(pty, [toFile, file] {
       if (toFile) dup2(file, STDERR_FILENO);
-      std::vector<std::string> args(std::begin(kArgs), std::end(kArgs));
-      std::vector<char*> argv;
-      for (std::string& arg : args) argv.push_back(arg.data());
-      PlatformSetArguments(static_cast<int>(argv.size()), argv.data());
-      UseRealConsole();
+      PlatformSetArguments(static_cast<int>(std::size(kArgs)), kArgs);
       return RunProgram();
     });
     TTranscript t{pty.Master};
@@ -469,9 +459,9 @@ TEST(KeyPollingPty, TheAlertRingsOnTheTerminalAfterTheReportAndBeforeThePrompt) 
   TPty pty;
   ASSERT_GE(pty.Master, 0);
   pid_t pid = ForkOnTerminal(pty, [] {
-    UseRealConsole();
-    static const std::vector<std::string> args{"="};
-    PlatformUseTestArguments(&args, "Linewright", "/opt/tools/Linewright");
+    BindConsoleStreams();
+    const char* const argv[] = {"Linewright", "="};
+    PlatformSetArguments(2, argv);
     ExePath = "/opt/tools/";
     ReportCustomSyntaxError(CustomValidation, "Length missing", true, true);
     FlushAllStreams();
@@ -533,7 +523,7 @@ TEST(KeyPollingPty, WithoutATerminalThePauseRunsItsStepsAndReturns) {
     dup2(null, STDIN_FILENO);
     dup2(out[1], STDOUT_FILENO);
     dup2(out[1], STDERR_FILENO);
-    UseRealConsole();
+    BindConsoleStreams();
     PlatformAlert();
     WaitWithDots(4, kPrompt);
     FlushAllStreams();
