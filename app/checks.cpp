@@ -7,6 +7,8 @@
 #include "core/console/core_state.h"
 #include "core/options/syntax_validation.h"
 
+using namespace corvane;
+
 bool RunChecks() {
   CoreState.InfoRequested = HelpParam.Found || VersionOnlyParam.Found || InfoParam.Found;
   ValidateSyntax(CustomValidation, ParamStatus, CoreState.DefinedAliases, true, -1, -1);

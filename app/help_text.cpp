@@ -9,6 +9,8 @@
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
 
+using namespace corvane;
+
 namespace {
 
 // The three forms, as a mask, so one table row can say where it is printed.

@@ -5,6 +5,8 @@
 
 #include "core/console/text_stream.h"
 
+using namespace corvane;
+
 void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLength) {
   if (count < 1) return;
   // The whole line, its end included, is built once and written count times.

@@ -1,6 +1,8 @@
 #include "app/program_flow.h"
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 int main(int argc, char** argv) {
   PlatformSetArguments(argc, argv);
   // Every byte is handed over once the run returns, and the system takes the

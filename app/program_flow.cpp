@@ -8,6 +8,8 @@
 #include "core/options/param_slots.h"
 #include "linewright_version.h"
 
+using namespace corvane;
+
 char StringChar = 0;
 std::int32_t StringLength = 0;
 std::string CharValue;

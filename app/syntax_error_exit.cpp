@@ -5,6 +5,8 @@
 #include "core/console/core_state.h"
 #include "core/console/error_report.h"
 
+using namespace corvane;
+
 void SyntaxErrorExit(std::int32_t style, std::int32_t code, const std::string& msg,
                      bool shortHelp) {
   ShowBanner(AppInfo, VerboseParam.Found, true);

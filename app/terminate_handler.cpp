@@ -6,6 +6,8 @@
 
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 namespace __gnu_cxx {
 
 void __verbose_terminate_handler() {

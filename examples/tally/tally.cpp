@@ -15,6 +15,8 @@
 #include "core/options/syntax_validation.h"
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 namespace {
 
 constexpr std::int32_t MaxCount = 1000000;
