@@ -5,8 +5,6 @@
 
 #include "core/console/text_stream.h"
 
-using namespace corvane;
-
 void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLength) {
   if (count < 1) return;
   // The whole line, its end included, is built once and written count times.
@@ -20,6 +18,6 @@ void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLengt
     line += " Length: ";
     line.append(digits, end);
   }
-  line += LineEnd;
-  WriteRepeatedLine(ConsoleOut, line, static_cast<std::size_t>(count));
+  line += corvane::LineEnd;
+  corvane::WriteRepeatedLine(corvane::ConsoleOut, line, static_cast<std::size_t>(count));
 }

@@ -1,12 +1,10 @@
 #include "app/program_flow.h"
 #include "core/platform/platform.h"
 
-using namespace corvane;
-
 int main(int argc, char** argv) {
-  PlatformSetArguments(argc, argv);
+  corvane::PlatformSetArguments(argc, argv);
   // Every byte is handed over once the run returns, and the system takes the
   // memory back at once: releasing the records, static destructors and
   // stdio's clean-up would only cost time.
-  PlatformEndProcess(RunProgram());
+  corvane::PlatformEndProcess(RunProgram());
 }
