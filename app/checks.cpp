@@ -8,26 +8,29 @@
 #include "core/options/syntax_validation.h"
 
 bool RunChecks() {
-  CoreState.InfoRequested = HelpParam.Found || VersionOnlyParam.Found || InfoParam.Found;
-  ValidateSyntax(CustomValidation, ParamStatus, CoreState.DefinedAliases, true, -1, -1);
+  corvane::CoreState.InfoRequested =
+      corvane::HelpParam.Found || corvane::VersionOnlyParam.Found || corvane::InfoParam.Found;
+  corvane::ValidateSyntax(corvane::CustomValidation, corvane::ParamStatus,
+                          corvane::CoreState.DefinedAliases, true, -1, -1);
 
-  if (!CoreState.InfoRequested) {
-    const std::int32_t style = CoreState.ErrorReportStyle;
-    if (static_cast<std::int64_t>(ParamStatus.size()) < MinParamCount) {
+  if (!corvane::CoreState.InfoRequested) {
+    const std::int32_t style = corvane::CoreState.ErrorReportStyle;
+    if (static_cast<std::int64_t>(corvane::ParamStatus.size()) < MinParamCount) {
       SyntaxErrorExit(style, 64,
                       "Missing Essential Parameters (e.g. <character> <length> " +
-                          CoreState.EssentialAliases + ")",
+                          corvane::CoreState.EssentialAliases + ")",
                       true);
       return false;
     }
-    if (CustomValidation.IncompleteCount > 0) {
+    if (corvane::CustomValidation.IncompleteCount > 0) {
       SyntaxErrorExit(style, 67,
-                      "Incomplete Parameters Provided: " + CustomValidation.IncompleteList, true);
+                      "Incomplete Parameters Provided: " + corvane::CustomValidation.IncompleteList,
+                      true);
       return false;
     }
-    if (CustomValidation.InvalidCount > 0) {
-      SyntaxErrorExit(style, 65, "Invalid Parameters Provided: " + CustomValidation.InvalidList,
-                      true);
+    if (corvane::CustomValidation.InvalidCount > 0) {
+      SyntaxErrorExit(
+          style, 65, "Invalid Parameters Provided: " + corvane::CustomValidation.InvalidList, true);
       return false;
     }
     if (StringLength < 1) {
@@ -38,22 +41,23 @@ bool RunChecks() {
     }
   }
 
-  if (HelpParam.Found) {
-    ShowBanner(AppInfo, VerboseParam.Found, true);
+  if (corvane::HelpParam.Found) {
+    corvane::ShowBanner(corvane::AppInfo, corvane::VerboseParam.Found, true);
     DisplayHelpSyntax(false);
-    ExitCode = 255;
+    corvane::ExitCode = 255;
     return false;
   }
-  if (VersionOnlyParam.Found) {
-    ShowBanner(AppInfo, true, false);
+  if (corvane::VersionOnlyParam.Found) {
+    corvane::ShowBanner(corvane::AppInfo, true, false);
     return false;
   }
-  if (InfoParam.Found) {
-    ShowBanner(AppInfo, true, true);
+  if (corvane::InfoParam.Found) {
+    corvane::ShowBanner(corvane::AppInfo, true, true);
     return false;
   }
-  if (CoreState.BannerEnabled && (BannerParam.Found || VerboseParam.Found)) {
-    ShowBanner(AppInfo, VerboseParam.Found, true);
+  if (corvane::CoreState.BannerEnabled &&
+      (corvane::BannerParam.Found || corvane::VerboseParam.Found)) {
+    corvane::ShowBanner(corvane::AppInfo, corvane::VerboseParam.Found, true);
   }
   return true;
 }

@@ -97,14 +97,15 @@ void WriteNumber(std::int32_t value) {
   char digits[16];
   auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
   (void)ec;
-  WriteText(ConsoleOut, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  corvane::WriteText(corvane::ConsoleOut,
+                     std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 // Writes one placeholder's value; false for a name the table does not use,
 // which the caller then writes as it stands.
 bool WriteField(std::string_view field) {
   if (field == "name") {
-    WriteData(ConsoleOut, AppInfo.BaseName);
+    corvane::WriteData(corvane::ConsoleOut, corvane::AppInfo.BaseName);
   } else if (field == "MaxStringLength") {
     WriteNumber(MaxStringLength);
   } else if (field == "MinLineCount") {
@@ -124,33 +125,33 @@ void WriteFilled(std::string_view text) {
     std::size_t open = text.find('{');
     std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
     if (close == std::string_view::npos) break;
-    WriteText(ConsoleOut, text.substr(0, open));
+    corvane::WriteText(corvane::ConsoleOut, text.substr(0, open));
     if (!WriteField(text.substr(open + 1, close - open - 1))) {
-      WriteText(ConsoleOut, text.substr(open, close - open + 1));
+      corvane::WriteText(corvane::ConsoleOut, text.substr(open, close - open + 1));
     }
     text.remove_prefix(close + 1);
   }
-  WriteText(ConsoleOut, text);
+  corvane::WriteText(corvane::ConsoleOut, text);
 }
 
 void DisplayHelpHeading(std::string_view title) {
-  PrintSeparator(static_cast<int>(title.size()), false);
-  WriteLine(ConsoleOut, title);
-  PrintSeparator(static_cast<int>(title.size()), false);
+  corvane::PrintSeparator(static_cast<int>(title.size()), false);
+  corvane::WriteLine(corvane::ConsoleOut, title);
+  corvane::PrintSeparator(static_cast<int>(title.size()), false);
 }
 
 }  // namespace
 
 void DisplayHelpSyntax(bool shortHelp) {
-  std::uint8_t form = shortHelp ? hfShort : VerboseParam.Found ? hfExtended : hfFull;
+  std::uint8_t form = shortHelp ? hfShort : corvane::VerboseParam.Found ? hfExtended : hfFull;
   for (const THelpLineRec& row : HelpLines) {
     if ((row.Shown & form) == 0) continue;
     if (row.Kind == hkTitle) {
       DisplayHelpHeading(row.Text);
     } else {
       WriteFilled(row.Text);
-      if ((row.BlankAfter & form) != 0) WriteText(ConsoleOut, LineEnd);
-      WriteLine(ConsoleOut, "");
+      if ((row.BlankAfter & form) != 0) corvane::WriteText(corvane::ConsoleOut, corvane::LineEnd);
+      corvane::WriteLine(corvane::ConsoleOut, "");
     }
   }
 }

@@ -18,6 +18,6 @@ void GenerateLines(char ch, std::int32_t len, std::int32_t count, bool showLengt
     line += " Length: ";
     line.append(digits, end);
   }
-  line += LineEnd;
-  WriteRepeatedLine(ConsoleOut, line, static_cast<std::size_t>(count));
+  line += corvane::LineEnd;
+  corvane::WriteRepeatedLine(corvane::ConsoleOut, line, static_cast<std::size_t>(count));
 }

@@ -2,9 +2,9 @@
 #include "core/platform/platform.h"
 
 int main(int argc, char** argv) {
-  PlatformSetArguments(argc, argv);
+  corvane::PlatformSetArguments(argc, argv);
   // Every byte is handed over once the run returns, and the system takes the
   // memory back at once: releasing the records, static destructors and
   // stdio's clean-up would only cost time.
-  PlatformEndProcess(RunProgram());
+  corvane::PlatformEndProcess(RunProgram());
 }

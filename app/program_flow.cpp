@@ -12,35 +12,42 @@ char StringChar = 0;
 std::int32_t StringLength = 0;
 std::string CharValue;
 std::int32_t LineCount = 0;
-TFindParamRec LengthParam;
-TFindParamRec CharParam;
-TFindParamRec NumberParam;
+corvane::TFindParamRec LengthParam;
+corvane::TFindParamRec CharParam;
+corvane::TFindParamRec NumberParam;
 
 void RunMainFlow() {
-  CoreState.ParamMatchMode = 2;
+  corvane::CoreState.ParamMatchMode = 2;
 
-  SetAppInfo(AppInfo, LINEWRIGHT_VERSION, LINEWRIGHT_BUILD,
-             "Generate string for Shell Scripting Environment", "Linewright", false);
+  corvane::SetAppInfo(corvane::AppInfo, LINEWRIGHT_VERSION, LINEWRIGHT_BUILD,
+                      "Generate string for Shell Scripting Environment", "Linewright", false);
 
-  GetSlotChar(ParamStatus, StringChar, 1);
-  GetSlotNumber(ParamStatus, StringLength, 2);
+  corvane::GetSlotChar(corvane::ParamStatus, StringChar, 1);
+  corvane::GetSlotNumber(corvane::ParamStatus, StringLength, 2);
 
-  DebugParam = FindSwitchParam(ParamStatus, "  DEBUG DEBUG-MODE", 0, -1, 0);
-  ErrorDelayParam = FindFlagParam(ParamStatus, "  ERROR-DELAY", CoreState.ErrorDelay, -1, 0);
-  AudibleErrorParam = FindFlagParam(ParamStatus, "  AUDIBLE-ERROR", CoreState.AudibleError, -1, 0);
-  HelpParam = FindSwitchParam(ParamStatus, "H HELP ? H2 HELP2 ??", 0, -1, 0);
-  VerboseParam = FindSwitchParam(ParamStatus, "V VERBOSE BUILD H2 HELP2 ??", 0, -1, 0);
-  VersionOnlyParam = FindSwitchParam(ParamStatus, "  VERSION-ONLY BUILD-ONLY", 0, -1, 0);
-  InfoParam = FindSwitchParam(ParamStatus, "I INFO", 0, -1, 0);
-  BannerParam = FindSwitchParam(ParamStatus, "B BANNER", 0, -1, 0);
-  LengthParam = FindSwitchParam(ParamStatus, "L LEN LENGTH", 0, -1, 0);
-  CharParam = FindTextParam(ParamStatus, "C CHAR", CharValue, pfRequireAllValues, -1, 0);
-  NumberParam = FindNumberParam(ParamStatus, "N NUMBER QUANTITY", LineCount, DefaultLineCount,
-                                MinLineCount, MaxLineCount, -1, 0);
+  corvane::DebugParam =
+      corvane::FindSwitchParam(corvane::ParamStatus, "  DEBUG DEBUG-MODE", 0, -1, 0);
+  corvane::ErrorDelayParam = corvane::FindFlagParam(corvane::ParamStatus, "  ERROR-DELAY",
+                                                    corvane::CoreState.ErrorDelay, -1, 0);
+  corvane::AudibleErrorParam = corvane::FindFlagParam(corvane::ParamStatus, "  AUDIBLE-ERROR",
+                                                      corvane::CoreState.AudibleError, -1, 0);
+  corvane::HelpParam =
+      corvane::FindSwitchParam(corvane::ParamStatus, "H HELP ? H2 HELP2 ??", 0, -1, 0);
+  corvane::VerboseParam =
+      corvane::FindSwitchParam(corvane::ParamStatus, "V VERBOSE BUILD H2 HELP2 ??", 0, -1, 0);
+  corvane::VersionOnlyParam =
+      corvane::FindSwitchParam(corvane::ParamStatus, "  VERSION-ONLY BUILD-ONLY", 0, -1, 0);
+  corvane::InfoParam = corvane::FindSwitchParam(corvane::ParamStatus, "I INFO", 0, -1, 0);
+  corvane::BannerParam = corvane::FindSwitchParam(corvane::ParamStatus, "B BANNER", 0, -1, 0);
+  LengthParam = corvane::FindSwitchParam(corvane::ParamStatus, "L LEN LENGTH", 0, -1, 0);
+  CharParam = corvane::FindTextParam(corvane::ParamStatus, "C CHAR", CharValue,
+                                     corvane::pfRequireAllValues, -1, 0);
+  NumberParam = corvane::FindNumberParam(corvane::ParamStatus, "N NUMBER QUANTITY", LineCount,
+                                         DefaultLineCount, MinLineCount, MaxLineCount, -1, 0);
 
-  if (DebugParam.Found) {
-    CoreState.AudibleError = true;
-    CoreState.ErrorDelay = true;
+  if (corvane::DebugParam.Found) {
+    corvane::CoreState.AudibleError = true;
+    corvane::CoreState.ErrorDelay = true;
   }
 
   if (!RunChecks()) return;  // an error or an informational path ended the run
@@ -51,19 +58,19 @@ void RunMainFlow() {
 }
 
 int RunProgram() {
-  CoreInitialize();
+  corvane::CoreInitialize();
   RunMainFlow();
-  FlushAllStreams();
-  return ExitCode;
+  corvane::FlushAllStreams();
+  return corvane::ExitCode;
 }
 
 void RestoreProgramDefaults() {
-  CoreRestoreDefaults();
+  corvane::CoreRestoreDefaults();
   StringChar = 0;
   StringLength = 0;
   CharValue = std::string{};
   LineCount = 0;
-  LengthParam = TFindParamRec{};
-  CharParam = TFindParamRec{};
-  NumberParam = TFindParamRec{};
+  LengthParam = corvane::TFindParamRec{};
+  CharParam = corvane::TFindParamRec{};
+  NumberParam = corvane::TFindParamRec{};
 }

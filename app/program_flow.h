@@ -17,9 +17,9 @@ extern char StringChar;
 extern std::int32_t StringLength;
 extern std::string CharValue;
 extern std::int32_t LineCount;
-extern TFindParamRec LengthParam;
-extern TFindParamRec CharParam;
-extern TFindParamRec NumberParam;
+extern corvane::TFindParamRec LengthParam;
+extern corvane::TFindParamRec CharParam;
+extern corvane::TFindParamRec NumberParam;
 
 void RunMainFlow();
 

@@ -7,14 +7,17 @@
 
 void SyntaxErrorExit(std::int32_t style, std::int32_t code, const std::string& msg,
                      bool shortHelp) {
-  ShowBanner(AppInfo, VerboseParam.Found, true);
+  corvane::ShowBanner(corvane::AppInfo, corvane::VerboseParam.Found, true);
   if (!msg.empty()) {
     if (style == 0) {
-      ReportCustomSyntaxError(CustomValidation, msg, CoreState.ErrorDelay, CoreState.AudibleError);
+      corvane::ReportCustomSyntaxError(corvane::CustomValidation, msg,
+                                       corvane::CoreState.ErrorDelay,
+                                       corvane::CoreState.AudibleError);
     } else {
-      ReportSyntaxError(msg, CoreState.ErrorDelay, CoreState.AudibleError);
+      corvane::ReportSyntaxError(msg, corvane::CoreState.ErrorDelay,
+                                 corvane::CoreState.AudibleError);
     }
   }
   DisplayHelpSyntax(shortHelp);
-  ExitCode = code;
+  corvane::ExitCode = code;
 }

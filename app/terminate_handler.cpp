@@ -10,7 +10,7 @@ namespace __gnu_cxx {
 
 void __verbose_terminate_handler() {
   static const char kMessage[] = "Linewright: out of memory or internal error\r\n";
-  PlatformWrite(ssError, kMessage, sizeof kMessage - 1);
+  corvane::PlatformWrite(corvane::ssError, kMessage, sizeof kMessage - 1);
   std::abort();
 }
 

@@ -12,8 +12,12 @@ string(SUBSTRING "${_time}" 0 10 _date)
 set(_content "// Generated at build time; do not edit.
 #include \"core/console/app_identity.h\"
 
+namespace corvane {
+
 extern const char BuildDateStamp[] = \"${_date}\";
 extern const char BuildTimeStamp[] = \"${_time}\";
+
+}  // namespace corvane
 ")
 file(WRITE "${OUTPUT}.tmp" "${_content}")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -70,31 +70,54 @@ install(FILES ${_linewright_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPO
 # ---- Development: the CorvaneCore package ------------------------------------
 set(CORVANECORE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/CorvaneCore)
 
-# Consumers see the headers as "core/..." under the include directory, and
-# need the language level the headers are written in.
+# Consumers include the headers as <corvane/...> from the include directory,
+# and need the language level the headers are written in.
 target_include_directories(corvane_core PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(corvane_core PUBLIC cxx_std_20)
 set_target_properties(corvane_core PROPERTIES EXPORT_NAME core)
 # The same name inside this tree, so in-tree and installed consumers read alike.
 add_library(CorvaneCore::core ALIAS corvane_core)
 
+# The library holds the portable core and the OS file alike, so a consumer
+# links this one archive (and on Windows user32, which the target carries).
 install(TARGETS corvane_core EXPORT CorvaneCoreTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+# The public headers only: platform_os.h is the OS file's own interface and
+# substring_index.h a detail of the validation.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/core/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/core COMPONENT Development
-        FILES_MATCHING PATTERN "*.h")
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/corvane COMPONENT Development
+        FILES_MATCHING PATTERN "*.h"
+        PATTERN "platform_os.h" EXCLUDE PATTERN "substring_index.h" EXCLUDE)
 install(EXPORT CorvaneCoreTargets NAMESPACE CorvaneCore::
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
 
 include(CMakePackageConfigHelpers)
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake @ONLY CONTENT
-[[# CorvaneCore @LINEWRIGHT_VERSION@: the family's command-line option framework and
-# console services. Provides the imported target CorvaneCore::core.
-include("${CMAKE_CURRENT_LIST_DIR}/CorvaneCoreTargets.cmake")
-set(CorvaneCore_FOUND TRUE)
-]])
+configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/CorvaneCoreConfig.cmake.in
+                              ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
+                              INSTALL_DESTINATION ${CORVANECORE_CMAKE_DIR})
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
                                  VERSION ${LINEWRIGHT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
+
+# The pkg-config file finds the prefix from its own place, so a staged or
+# relocated tree works as well as the configured prefix.
+set(_pc_dir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+if(IS_ABSOLUTE "${_pc_dir}")
+  set(CORVANECORE_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+else()
+  file(RELATIVE_PATH _pc_up "/${_pc_dir}" "/")
+  string(REGEX REPLACE "/$" "" CORVANECORE_PC_PREFIX "\${pcfiledir}/${_pc_up}")
+endif()
+foreach(_dir LIBDIR INCLUDEDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${_dir}}")
+    set(CORVANECORE_PC_${_dir} "${CMAKE_INSTALL_${_dir}}")
+  else()
+    set(CORVANECORE_PC_${_dir} "\${prefix}/${CMAKE_INSTALL_${_dir}}")
+  endif()
+endforeach()
+configure_file(${CMAKE_SOURCE_DIR}/cmake/corvanecore.pc.in
+               ${CMAKE_BINARY_DIR}/install/corvanecore.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/install/corvanecore.pc
+        DESTINATION ${_pc_dir} COMPONENT Development)

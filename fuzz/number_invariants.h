@@ -43,14 +43,14 @@ inline std::string CheckOneRange(std::string_view text, const TNumberLimitsRec& 
 
   // The flag must be written on every call, whatever it held before.
   const std::uint64_t plain = fuzzref::ReferenceNumberDef(text, d);
-  CoreState.ParamValueAdjusted = plain != d;
-  const std::uint64_t got = StrToNumberDef(owned, d);
+  corvane::CoreState.ParamValueAdjusted = plain != d;
+  const std::uint64_t got = corvane::StrToNumberDef(owned, d);
   if (got != plain) {
     return "StrToNumberDef gave " + NumberText(got) + ", the rules give " + NumberText(plain) + where;
   }
-  if (CoreState.ParamValueAdjusted != (got == d)) {
+  if (corvane::CoreState.ParamValueAdjusted != (got == d)) {
     return "StrToNumberDef left ParamValueAdjusted " +
-           std::string(CoreState.ParamValueAdjusted ? "true" : "false") + " for result " +
+           std::string(corvane::CoreState.ParamValueAdjusted ? "true" : "false") + " for result " +
            NumberText(got) + where;
   }
 
@@ -64,8 +64,8 @@ inline std::string CheckOneRange(std::string_view text, const TNumberLimitsRec& 
     expected = hi;
     adjusted = true;
   }
-  CoreState.ParamValueAdjusted = !adjusted;
-  const std::uint64_t ranged = StrToNumberRange(owned, d, lo, hi);
+  corvane::CoreState.ParamValueAdjusted = !adjusted;
+  const std::uint64_t ranged = corvane::StrToNumberRange(owned, d, lo, hi);
   if (ranged != expected) {
     return "StrToNumberRange gave " + NumberText(ranged) + ", expected " + NumberText(expected) + where;
   }
@@ -75,9 +75,9 @@ inline std::string CheckOneRange(std::string_view text, const TNumberLimitsRec& 
   if (lo > hi && ranged != hi) {
     return "StrToNumberRange with min above max gave " + NumberText(ranged) + where;
   }
-  if (CoreState.ParamValueAdjusted != adjusted) {
+  if (corvane::CoreState.ParamValueAdjusted != adjusted) {
     return "StrToNumberRange left ParamValueAdjusted " +
-           std::string(CoreState.ParamValueAdjusted ? "true" : "false") + where;
+           std::string(corvane::CoreState.ParamValueAdjusted ? "true" : "false") + where;
   }
   return "";
 }
@@ -94,7 +94,7 @@ inline std::string CheckPlainDigits(std::string_view text) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool converts = ec == std::errc{} && end == text.data() + text.size() && text.size() < 256;
   const std::uint64_t expected = converts ? value : d;
-  const std::uint64_t got = StrToNumberDef(std::string(text), d);
+  const std::uint64_t got = corvane::StrToNumberDef(std::string(text), d);
   if (got != expected) {
     return "digits-only text of " + NumberText(text.size()) + " characters gave " + NumberText(got) +
            ", expected " + NumberText(expected);

@@ -5,6 +5,8 @@
 #include "core/options/ascii_text.h"
 #include "core/platform/platform.h"
 
+namespace corvane {
+
 namespace {
 
 // The core's maker lines: one short line each, plain ASCII.
@@ -77,3 +79,5 @@ void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std
   info.Reserved7.clear();
   info.Initialized = true;
 }
+
+}  // namespace corvane

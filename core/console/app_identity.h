@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace corvane {
+
 struct TFileVersionInfoRec {
   bool Initialized = false;
   std::string FileName;
@@ -35,3 +37,5 @@ void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std
 // Case-insensitive (ASCII) replacement of every occurrence, or the first.
 std::string ReplaceText(const std::string& s, const std::string& oldText,
                         const std::string& newText, bool firstOnly);
+
+}  // namespace corvane

@@ -6,6 +6,8 @@
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
 
+namespace corvane {
+
 namespace {
 
 // The value of a stamp that holds no date (and of one that cannot be read).
@@ -284,3 +286,5 @@ void PrintSeparator(int count, bool blankLineAfter) {
   if (blankLineAfter) WriteText(ConsoleOut, LineEnd);
   WriteLine(ConsoleOut);
 }
+
+}  // namespace corvane

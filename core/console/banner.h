@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/console/app_identity.h"
+#include "app_identity.h"
+
+namespace corvane {
 
 struct TFormatSettings;
 
@@ -47,3 +49,5 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
 const char* ArchitectureTag();
 // The compiler that built the program, name and version: "GCC 12.2.0".
 std::string ToolchainName();
+
+}  // namespace corvane

@@ -3,6 +3,8 @@
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
+namespace corvane {
+
 TCoreState CoreState;
 std::int32_t ExitCode = 0;
 std::string ExePath;
@@ -78,3 +80,5 @@ void EnsureFormatSettings() {
   FormatSettings.DateSeparator = locale.DateSeparator;
   FormatSettings.Loaded = true;
 }
+
+}  // namespace corvane

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "core/console/app_identity.h"
-#include "core/options/ascii_text.h"  // QuoteIfSpaced
-#include "core/options/param_records.h"
+#include "../options/ascii_text.h"  // QuoteIfSpaced
+#include "../options/param_records.h"
+#include "app_identity.h"
+
+namespace corvane {
 
 struct TCoreState {
   std::int32_t ParamMatchMode = 0;
@@ -62,3 +64,5 @@ void EnsureFormatSettings();
 
 // The directory part of a path, with its trailing delimiter ("" if none).
 std::string DirectoryOf(const std::string& path);
+
+}  // namespace corvane

@@ -5,6 +5,8 @@
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
+namespace corvane {
+
 namespace {
 
 const char kSyntaxPointer[] = "(See Syntax Definition Below)";
@@ -53,3 +55,5 @@ void WriteErrorMessage(const std::string& body, const std::string& prefix) {
   WriteText(ConsoleErr, "\r\n");
   WriteLine(ConsoleErr);
 }
+
+}  // namespace corvane

@@ -3,7 +3,9 @@
 
 #include <string>
 
-#include "core/options/param_records.h"
+#include "../options/param_records.h"
+
+namespace corvane {
 
 // The complaint gets "(See Syntax Definition Below)" appended.
 void ReportSyntaxError(const std::string& msg, bool pause, bool beep);
@@ -12,3 +14,5 @@ void ReportCustomSyntaxError(TParamStatisticsRec& validation, const std::string&
                              bool beep);
 // prefix, body, CR LF and the line end, on ConsoleErr.
 void WriteErrorMessage(const std::string& body, const std::string& prefix);
+
+}  // namespace corvane

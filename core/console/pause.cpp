@@ -3,6 +3,8 @@
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
+namespace corvane {
+
 namespace {
 
 const int kStepMs = 250;
@@ -29,3 +31,5 @@ void WaitWithDots(int count, const std::string& prompt) {
   WriteText(ConsoleOut, "\r\n");
   WriteLine(ConsoleOut);
 }
+
+}  // namespace corvane

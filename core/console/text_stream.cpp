@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace corvane {
+
 namespace {
 
 TStreamSink OutputSink;
@@ -112,3 +114,5 @@ void FlushAllStreams() {
   FlushSink(OutputSink);
   FlushSink(ErrorSink);
 }
+
+}  // namespace corvane

@@ -9,7 +9,9 @@
 #include <memory>
 #include <string_view>
 
-#include "core/platform/platform.h"
+#include "../platform/platform.h"
+
+namespace corvane {
 
 inline constexpr std::size_t StreamBufferSize = std::size_t{64} * 1024;
 
@@ -52,3 +54,5 @@ void WriteLine(TTextStream& stream, std::string_view text = {});
 void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count);
 void FlushStream(TTextStream& stream);
 void FlushAllStreams();
+
+}  // namespace corvane

@@ -2,6 +2,8 @@
 
 #include "core/options/ascii_text.h"
 
+namespace corvane {
+
 bool WordNotListed(std::string_view word, std::string_view list) {
   for (std::size_t p = list.find(word); p != std::string_view::npos; p = list.find(word, p + 1)) {
     const std::size_t end = p + word.size();
@@ -19,3 +21,5 @@ void RegisterAliases(std::string& all, std::string_view aliases) {
   }
   TrimControlChars(all);
 }
+
+}  // namespace corvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace corvane {
+
 // True when word, with a blank or an end of list on each side, does not
 // occur in list.
 bool WordNotListed(std::string_view word, std::string_view list);
@@ -11,3 +13,5 @@ bool WordNotListed(std::string_view word, std::string_view list);
 // list yet (double quotes keep blanks inside a word), then trims characters
 // below 33 from both ends of all.
 void RegisterAliases(std::string& all, std::string_view aliases);
+
+}  // namespace corvane

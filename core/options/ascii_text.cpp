@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace corvane {
+
 std::string UpperAscii(std::string_view s) {
   std::string out(s);
   std::transform(out.begin(), out.end(), out.begin(), UpperAsciiChar);
@@ -52,3 +54,5 @@ void AppendQuotedIfSpaced(std::string& out, std::string_view s) {
   out += s;
   if (quoted) out += '"';
 }
+
+}  // namespace corvane

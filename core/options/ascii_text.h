@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace corvane {
+
 // Letter case is folded for ASCII letters only, the same in every locale;
 // every other byte stays as it is.
 constexpr char UpperAsciiChar(char c) {
@@ -46,3 +48,5 @@ void TrimControlChars(std::string& s);
 std::string QuoteIfSpaced(std::string_view s);
 // Appends s to out as QuoteIfSpaced gives it.
 void AppendQuotedIfSpaced(std::string& out, std::string_view s);
+
+}  // namespace corvane

@@ -5,6 +5,8 @@
 
 #include "core/console/core_state.h"
 
+namespace corvane {
+
 namespace {
 
 // Texts this long or longer are refused outright, as the conversion always has.
@@ -96,3 +98,5 @@ std::uint64_t StrToNumberRange(const std::string& text, std::uint64_t defaultVal
   }
   return result;
 }
+
+}  // namespace corvane

@@ -6,6 +6,8 @@
 
 #include "core/console/core_state.h"
 
+namespace corvane {
+
 bool IsBareSymbolChar(char c) {
   return std::string_view(BareSymbolChars).find(c) != std::string_view::npos;
 }
@@ -60,3 +62,5 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   result.resize(used);
   return result;
 }
+
+}  // namespace corvane

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/options/ascii_text.h"
+#include "ascii_text.h"
+
+namespace corvane {
 
 // The one-character aliases that may be typed with no prefix.
 inline constexpr char BareSymbolChars[] = "!#$%*+-.@_~";
@@ -57,3 +59,5 @@ constexpr bool MayBeSpelling(std::string_view arg, std::int32_t mode) {
 // Every prefix, alias and (in modes 2 and 3) suffix, each followed by a
 // blank, skipping any that the text so far already holds.
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode);
+
+}  // namespace corvane

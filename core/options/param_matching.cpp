@@ -9,6 +9,8 @@
 #include "core/options/number_conversion.h"
 #include "core/options/option_spellings.h"
 
+namespace corvane {
+
 namespace {
 
 // An attached value is cut to this many characters.
@@ -252,3 +254,5 @@ TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases
   rec.ValueAdjusted = CoreState.ParamValueAdjusted;
   return rec;
 }
+
+}  // namespace corvane

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/options/alias_registry.h"
-#include "core/options/option_spellings.h"
-#include "core/options/param_records.h"
+#include "alias_registry.h"
+#include "option_spellings.h"
+#include "param_records.h"
+
+namespace corvane {
 
 enum TParamFlag : std::int32_t {
   pfRequireAllValues = 1,
@@ -38,3 +40,5 @@ TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases
                               std::int32_t& target, std::int32_t defaultValue,
                               std::int32_t minValue, std::int32_t maxValue, std::int32_t position,
                               std::int32_t scopeMode);
+
+}  // namespace corvane

@@ -2,6 +2,8 @@
 
 #include "core/platform/platform.h"
 
+namespace corvane {
+
 TParamStatusArray ParamStatus;
 TParamRecArray FoundParams;
 TParamStatisticsRec CustomValidation;
@@ -28,3 +30,5 @@ void InitParamStatistics(TParamStatisticsRec& record, const std::string& name) {
   record = TParamStatisticsRec{};
   record.RecordName = std::move(keptName);
 }
+
+}  // namespace corvane

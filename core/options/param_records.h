@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 enum TParamStatus : std::int32_t {
   psUnclaimed = 0,
   psOption = 2,
@@ -88,3 +90,5 @@ void ResetParamStatus(TParamStatusArray& table, std::int32_t count);
 void ResetParamRecArray(TParamRecArray& records, std::int32_t count);
 // Resets every field; keeps the record's name when name is empty.
 void InitParamStatistics(TParamStatisticsRec& record, const std::string& name);
+
+}  // namespace corvane

@@ -2,6 +2,8 @@
 
 #include "core/options/number_conversion.h"
 
+namespace corvane {
+
 namespace {
 
 // The slot's entry when the slot is given (number in range, text not empty).
@@ -34,3 +36,5 @@ void GetSlotNumber(TParamStatusArray& table, std::int32_t& target, std::int32_t 
   target = static_cast<std::int32_t>(static_cast<std::uint32_t>(StrToNumberDef(entry->Text, 0)));
   MarkPositional(*entry);
 }
+
+}  // namespace corvane

@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
-#include "core/options/param_records.h"
+#include "param_records.h"
+
+namespace corvane {
 
 void GetSlotChar(TParamStatusArray& table, char& target, std::int32_t slot);
 void GetSlotNumber(TParamStatusArray& table, std::int32_t& target, std::int32_t slot);
+
+}  // namespace corvane

@@ -1,5 +1,7 @@
 #include "core/options/substring_index.h"
 
+namespace corvane {
+
 namespace {
 
 constexpr std::int32_t kRoot = 0;
@@ -133,3 +135,5 @@ bool SubstringIndexContains(const TSubstringIndex& index, std::string_view patte
   }
   return true;
 }
+
+}  // namespace corvane

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+namespace corvane {
+
 // Most states have a single outgoing edge; it is held in the state itself,
 // any further ones in a chain through Edges.
 struct TIndexState {
@@ -50,3 +52,5 @@ void SubstringIndexReserve(TSubstringIndex& index, std::size_t textLength);
 void SubstringIndexAppend(TSubstringIndex& index, std::string_view text);
 // True when pattern occurs in the indexed text; the empty pattern always does.
 bool SubstringIndexContains(const TSubstringIndex& index, std::string_view pattern);
+
+}  // namespace corvane

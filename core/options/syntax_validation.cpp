@@ -8,6 +8,8 @@
 #include "core/options/ascii_text.h"
 #include "core/options/substring_index.h"
 
+namespace corvane {
+
 namespace {
 
 constexpr std::uint16_t kCounterMax = std::numeric_limits<std::uint16_t>::max();
@@ -182,3 +184,5 @@ void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
   CollectParamStatistics(record, table, aliasList, checkKnown, firstIndex, lastIndex);
   CollectParamStatistics(DefaultValidation, table, aliasList, checkKnown, -1, -1);
 }
+
+}  // namespace corvane

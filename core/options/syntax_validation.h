@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/options/option_spellings.h"
-#include "core/options/param_records.h"
+#include "option_spellings.h"
+#include "param_records.h"
+
+namespace corvane {
 
 inline constexpr char StandardInfoAliases[] = "H HELP ? H2 HELP2 ?? VERSION-ONLY BUILD-ONLY INFO";
 
@@ -25,3 +27,5 @@ void BuildInfoAliases(std::string& out, const std::string& all, std::string_view
 // blank. The counter stops at 65535 instead of wrapping, so it is never 0
 // while its list holds an item.
 void AddToParamList(std::uint16_t& counter, std::string& list, std::string_view text);
+
+}  // namespace corvane

@@ -4,6 +4,8 @@
 
 #include "core/platform/platform_os.h"
 
+namespace corvane {
+
 namespace {
 
 std::vector<std::string> Arguments;
@@ -129,3 +131,5 @@ void PlatformFatalWriteError(TStdStream stream) {
   }
   PlatformEndProcess(1);
 }
+
+}  // namespace corvane

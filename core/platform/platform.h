@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace corvane {
+
 enum TStdStream : int { ssOutput = 1, ssError = 2 };
 
 // ---- Process -------------------------------------------------------------
@@ -93,3 +95,5 @@ struct TLocaleFormat {
 
 // The date and time conventions of the locale the system names for dates.
 TLocaleFormat PlatformLocaleFormat();
+
+}  // namespace corvane

@@ -4,8 +4,12 @@
 
 #include <string>
 
+namespace corvane {
+
 // The command line as the system keeps it (Windows); nullptr where the system
 // hands a process only its argument list (POSIX).
 const char* OsRawCommandLine();
 // Full path of the running executable; "" when the system cannot tell.
 std::string OsExecutablePath();
+
+}  // namespace corvane

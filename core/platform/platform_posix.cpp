@@ -28,6 +28,8 @@
 #include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
+namespace corvane {
+
 const char* OsRawCommandLine() { return nullptr; }
 
 std::string OsExecutablePath() {
@@ -444,3 +446,5 @@ TLocaleFormat PlatformLocaleFormat() {
   freelocale(loc);
   return format;
 }
+
+}  // namespace corvane

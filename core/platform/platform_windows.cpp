@@ -16,6 +16,8 @@ extern "C" {
 int _dowildcard = 0;
 }
 
+namespace corvane {
+
 const char* OsRawCommandLine() {
   const char* line = GetCommandLineA();
   return line != nullptr ? line : "";
@@ -166,3 +168,5 @@ TLocaleFormat PlatformLocaleFormat() {
   format.DateSeparator = SeparatorOf(SystemLocaleInfo(LOCALE_SDATE), '/');
   return format;
 }
+
+}  // namespace corvane

@@ -4,16 +4,18 @@
 // validation and the same syntax-error report as linewright.
 //
 //   tally <count> [-s|--step <n>] [-h|--help]
+#include <corvane/console/core_state.h>
+#include <corvane/console/error_report.h>
+#include <corvane/console/text_stream.h>
+#include <corvane/options/param_matching.h>
+#include <corvane/options/param_slots.h>
+#include <corvane/options/syntax_validation.h>
+#include <corvane/platform/platform.h>
+
 #include <cstdint>
 #include <string>
 
-#include "core/console/core_state.h"
-#include "core/console/error_report.h"
-#include "core/console/text_stream.h"
-#include "core/options/param_matching.h"
-#include "core/options/param_slots.h"
-#include "core/options/syntax_validation.h"
-#include "core/platform/platform.h"
+using namespace corvane;
 
 namespace {
 
@@ -48,7 +50,8 @@ void RunTally() {
     WriteUsage();
     ExitCode = 255;
   } else if (ParamStatus.empty()) {
-    SyntaxError(64, "Missing Essential Parameters (e.g. <count> " + CoreState.EssentialAliases + ")");
+    SyntaxError(64,
+                "Missing Essential Parameters (e.g. <count> " + CoreState.EssentialAliases + ")");
   } else if (CustomValidation.IncompleteCount > 0) {
     SyntaxError(67, "Incomplete Parameters Provided: " + CustomValidation.IncompleteList);
   } else if (CustomValidation.InvalidCount > 0) {

@@ -9,6 +9,8 @@
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 namespace {
 
 // The forms as a reader sees them, for the name "Repeater"; every "\n" here

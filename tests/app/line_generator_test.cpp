@@ -5,6 +5,8 @@
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 TEST(GenerateLines, WritesCountLinesWithOptionalLength) {
   const struct {
     char ch;

@@ -5,6 +5,8 @@
 #include "core/console/core_state.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 TEST(ReplaceText, IgnoresLetterCaseAndReplacesEveryOccurrenceOrTheFirst) {
   const struct {
     const char* s;

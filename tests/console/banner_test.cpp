@@ -9,6 +9,8 @@
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 namespace {
 
 // English names, or (other) names, separators and bytes unlike English.

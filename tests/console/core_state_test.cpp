@@ -4,6 +4,8 @@
 
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 TEST(QuoteIfSpaced, QuotesOnlyEmptyTextsAndTextsWithASpace) {
   const struct {
     const char* in;

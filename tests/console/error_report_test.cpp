@@ -8,6 +8,8 @@
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 namespace {
 
 std::string Head(const std::string& dir, const std::string& typed) {

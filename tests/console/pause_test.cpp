@@ -7,6 +7,8 @@
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 TEST(WaitWithDots, EndsAfterTheStepInWhichAKeyArrived) {
   const struct {
     int count;

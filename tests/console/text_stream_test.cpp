@@ -6,6 +6,8 @@
 
 #include "tests/support/fake_platform.h"
 
+using namespace corvane;
+
 TEST(TextStream, TextReachesTheOSInWriteOrderAcrossStreams) {
   TCaptureScope scope;
   WriteText(ConsoleOut, "a");

@@ -7,6 +7,8 @@
 
 #include "core/console/core_state.h"
 
+using namespace corvane;
+
 namespace {
 
 constexpr std::uint64_t kMax = 18446744073709551615ull;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace corvane;
+
 TEST(ParamRecords, ResetGivesFreshEntries) {
   TParamStatusArray table(2);
   table[0].Status = psOption;

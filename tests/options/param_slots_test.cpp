@@ -7,6 +7,8 @@
 
 #include "core/console/core_state.h"
 
+using namespace corvane;
+
 namespace {
 
 TParamStatusArray MakeSlotTable(const std::vector<std::string>& args) {

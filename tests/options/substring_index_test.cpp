@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+using namespace corvane;
+
 TEST(SubstringIndex, AgreesWithAPlainSearchWhileTheTextGrows) {
   std::mt19937 rng(20240611);
   const std::string alphabet = "ab \"";

@@ -12,6 +12,8 @@
 
 #include "core/console/core_state.h"
 
+using namespace corvane;
+
 namespace {
 
 using TArgs = std::vector<std::pair<std::string, TParamStatus>>;

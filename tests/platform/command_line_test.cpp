@@ -2,6 +2,8 @@
 
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 TEST(ShellQuoteArgument, QuotesWhatAShellWouldMisread) {
   const struct {
     std::string in;

@@ -29,6 +29,8 @@
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

@@ -14,6 +14,8 @@
 
 #include "core/platform/platform.h"
 
+using namespace corvane;
+
 namespace {
 
 void IgnoreAlarm(int) {}

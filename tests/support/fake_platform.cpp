@@ -8,6 +8,8 @@
 #include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
+using namespace corvane;
+
 TOutputCapture FakeOutput;
 TConsoleDouble FakeConsole;
 
@@ -39,6 +41,9 @@ TCaptureScope::~TCaptureScope() {
   FlushAllStreams();
   CoreRestoreDefaults();
 }
+
+// The OS file's part of the core, faked.
+namespace corvane {
 
 const char* OsRawCommandLine() { return nullptr; }
 
@@ -83,3 +88,5 @@ void PlatformSleep(int milliseconds) {
 
 // The C locale's: English month names, ":" and "/".
 TLocaleFormat PlatformLocaleFormat() { return {}; }
+
+}  // namespace corvane
