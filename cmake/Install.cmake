@@ -3,6 +3,11 @@
 #   Development - the CorvaneCore static library, its headers and the CMake
 #                 package that lets the family's other tools find_package it
 # On Windows only the program and its two documents are installed.
+# Debian-style systems keep what is built for one architecture (the library,
+# its CMake and pkg-config files) under lib/<triplet>, where cross builds look.
+if(CMAKE_LIBRARY_ARCHITECTURE AND NOT DEFINED CMAKE_INSTALL_LIBDIR)
+  set(CMAKE_INSTALL_LIBDIR "lib/${CMAKE_LIBRARY_ARCHITECTURE}" CACHE PATH "Object code libraries (lib)")
+endif()
 include(GNUInstallDirs)
 
 # Documents go where the package name says (share/doc/linewright), unless the

@@ -97,8 +97,9 @@ else()
 CorvaneCore is the core library of the Linewright family of console tools:
 options defined by alias lists, positional slots, syntax validation, and the
 common banner and syntax-error report. This package holds the static
-library, its headers and the CMake package: find_package(CorvaneCore)
-gives the target CorvaneCore::core.")
+library, its headers (<corvane/...>, namespace corvane), the CMake package,
+where find_package(CorvaneCore) gives the target CorvaneCore::core, and the
+pkg-config file corvanecore.pc.")
 
   # CPack would put the project's summary in front of every package's own:
   # for the Debian packages, let it see the summary as unset.
