@@ -166,7 +166,8 @@ termios SavedTermios;
 // True while this pause holds the lock and has changed the mode; read by
 // the signal handler.
 volatile sig_atomic_t PauseModeActive = 0;
-struct sigaction OldActions[kSignalLimit];
+// Only signals left at their default action are taken over, so the default
+// is what goes back.
 bool HandlerInstalled[kSignalLimit];
 
 bool IsStopSignal(int sig) { return sig == SIGTSTP || sig == SIGTTIN || sig == SIGTTOU; }
@@ -241,12 +242,20 @@ void TakeTerminal() {
   ReleaseSignals(hold);
 }
 
+void OnPauseSignal(int sig);
+
+bool SetAction(int sig, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigfillset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  return sigaction(sig, &action, nullptr) == 0;
+}
+
 void OnPauseSignal(int sig) {
   int savedErrno = errno;
   HandBackTerminal();
-  // Zeroed, so that a failed swap leaves a defined record to reinstall.
-  struct sigaction ours {};
-  sigaction(sig, &OldActions[sig], &ours);
+  SetAction(sig, SIG_DFL);
   if (IsStopSignal(sig)) {
     // Stop now as the default would; once continued, the pause goes on and
     // its next step takes the terminal again if it is in the foreground.
@@ -258,7 +267,7 @@ void OnPauseSignal(int sig) {
     // Nothing useful can be done in a handler if raise fails.
     static_cast<void>(raise(sig));
     sigprocmask(SIG_SETMASK, &old, nullptr);
-    sigaction(sig, &ours, nullptr);
+    SetAction(sig, OnPauseSignal);
   } else {
     // Delivered with its usual effect as soon as the handler returns.
     static_cast<void>(raise(sig));
@@ -267,25 +276,20 @@ void OnPauseSignal(int sig) {
 }
 
 void InstallPauseHandlers() {
-  struct sigaction ours {};
-  ours.sa_handler = OnPauseSignal;
-  sigfillset(&ours.sa_mask);
-  ours.sa_flags = SA_RESTART;
   for (int sig = 1; sig < kSignalLimit; ++sig) {
     HandlerInstalled[sig] = false;
-    if (!EndsOrStops(sig) || sigaction(sig, nullptr, &OldActions[sig]) != 0) continue;
-    // Only the default action is taken over: an ignored signal stays ignored
-    // (nohup, background jobs of scripts), and the system's own signals
-    // refuse a handler.
-    if ((OldActions[sig].sa_flags & SA_SIGINFO) != 0 || OldActions[sig].sa_handler != SIG_DFL)
-      continue;
-    HandlerInstalled[sig] = sigaction(sig, &ours, nullptr) == 0;
+    struct sigaction old {};
+    if (!EndsOrStops(sig) || sigaction(sig, nullptr, &old) != 0) continue;
+    // An ignored signal stays ignored (nohup, background jobs of scripts),
+    // and the system's own signals refuse a handler.
+    if ((old.sa_flags & SA_SIGINFO) != 0 || old.sa_handler != SIG_DFL) continue;
+    HandlerInstalled[sig] = SetAction(sig, OnPauseSignal);
   }
 }
 
 void RemovePauseHandlers() {
   for (int sig = 1; sig < kSignalLimit; ++sig) {
-    if (HandlerInstalled[sig]) sigaction(sig, &OldActions[sig], nullptr);
+    if (HandlerInstalled[sig]) SetAction(sig, SIG_DFL);
     HandlerInstalled[sig] = false;
   }
 }
