@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "fuzz/reference_number.h"
+#include "linewright_version.h"
 
 namespace fuzzcheck {
 
@@ -309,7 +310,7 @@ inline std::string CheckProgramRun(const std::vector<std::string>& args, const T
     return "exit code " + std::to_string(code) + ", the command line calls for " + std::to_string(expected);
   }
 
-  const std::string banner = baseName + " v2.4.0";
+  const std::string banner = baseName + " v" LINEWRIGHT_VERSION;
   const bool syntaxError = !complaint.empty();
   if (syntaxError) {
     if (!StartsWith(run.Err, banner)) return "syntax error report not preceded by the banner";
