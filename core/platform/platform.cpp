@@ -124,12 +124,39 @@ std::string PlatformCommandLine() {
   return line;
 }
 
-void PlatformFatalWriteError(TStdStream stream) {
-  if (stream == ssOutput) {
-    static const char kMessage[] = "Linewright: writing standard output failed\r\n";
-    PlatformWrite(ssError, kMessage, sizeof kMessage - 1);
+std::string_view PlatformMessageName() {
+  std::string_view path = ExecutablePath.empty() ? ProgramName : ExecutablePath;
+#ifdef _WIN32
+  const std::size_t cut = path.find_last_of("\\/:");
+#else
+  const std::size_t cut = path.rfind('/');
+#endif
+  if (cut != std::string_view::npos) path.remove_prefix(cut + 1);
+  // Leading dots belong to the name: ".tool" keeps its whole name.
+  const std::size_t start = path.find_first_not_of('.');
+  const std::size_t dot = path.rfind('.');
+  if (start != std::string_view::npos && dot != std::string_view::npos && dot > start) {
+    path = path.substr(0, dot);
   }
-  PlatformEndProcess(1);
+  return path;
+}
+
+void PlatformFatalError(std::string_view cause, int status) {
+  // Pieces written one by one: the message must not need memory.
+  const std::string_view name = PlatformMessageName();
+  if (!name.empty()) {
+    PlatformWrite(ssError, name.data(), name.size());
+    PlatformWrite(ssError, ": ", 2);
+  }
+  PlatformWrite(ssError, cause.data(), cause.size());
+  PlatformWrite(ssError, "\r\n", 2);
+  PlatformEndProcess(status);
+}
+
+void PlatformFatalWriteError(TStdStream stream) {
+  // A failed standard error has nowhere left to say so.
+  if (stream == ssError) PlatformEndProcess(WriteFailedStatus);
+  PlatformFatalError("writing standard output failed", WriteFailedStatus);
 }
 
 }  // namespace corvane

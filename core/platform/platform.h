@@ -63,8 +63,23 @@ bool PlatformWriteRepeated(TStdStream stream, const char* data, std::size_t size
 // True when the stream is an interactive terminal (line-at-a-time output).
 bool PlatformIsTerminal(TStdStream stream);
 
-// Ends the process after a failed write, with one short line on standard
-// error where that still works. Never returns.
+// The statuses the core ends a process with on its own, beside the ones a
+// program chooses.
+inline constexpr int WriteFailedStatus = 1;     // a write to a stream failed
+inline constexpr int UnboundStreamStatus = 70;  // a write to a stream never bound
+inline constexpr int OutOfMemoryStatus = 71;    // the system refused memory
+
+// The running program's name for its own messages: the executable's file
+// name without its extension, argv[0]'s when the system cannot tell the
+// path. Allocates nothing, so that running out of memory can be reported.
+std::string_view PlatformMessageName();
+
+// Writes "<name>: <cause>" and CR LF to standard error where that still
+// works, then ends the process with the status. Allocates nothing.
+[[noreturn]] void PlatformFatalError(std::string_view cause, int status);
+
+// Ends the process after a failed write: standard output's failure is told
+// on standard error. Never returns.
 [[noreturn]] void PlatformFatalWriteError(TStdStream stream);
 
 // Ends the process with the status at once, skipping the run-time's exit
