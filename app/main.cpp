@@ -3,8 +3,14 @@
 
 int main(int argc, char** argv) {
   corvane::PlatformSetArguments(argc, argv);
+  const int status = RunProgram();
+#ifdef LINEWRIGHT_INSTRUMENTED
+  // Sanitizer and coverage run-times make their reports in the exit work.
+  return status;
+#else
   // Every byte is handed over once the run returns, and the system takes the
   // memory back at once: releasing the records, static destructors and
   // stdio's clean-up would only cost time.
-  corvane::PlatformEndProcess(RunProgram());
+  corvane::PlatformEndProcess(status);
+#endif
 }

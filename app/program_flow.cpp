@@ -17,7 +17,7 @@ corvane::TFindParamRec CharParam;
 corvane::TFindParamRec NumberParam;
 
 void RunMainFlow() {
-  corvane::CoreState.ParamMatchMode = 2;
+  corvane::CoreState.ParamMatchMode = corvane::pmAttachedValues;
 
   corvane::SetAppInfo(corvane::AppInfo, LINEWRIGHT_VERSION, LINEWRIGHT_BUILD,
                       "Generate string for Shell Scripting Environment", "Linewright", false);

@@ -80,8 +80,9 @@ set(CORVANECORE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/CorvaneCore)
 target_include_directories(corvane_core PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(corvane_core PUBLIC cxx_std_20)
 set_target_properties(corvane_core PROPERTIES EXPORT_NAME core)
-# The same name inside this tree, so in-tree and installed consumers read alike.
+# The same names inside this tree, so in-tree and installed consumers read alike.
 add_library(CorvaneCore::core ALIAS corvane_core)
+add_library(CorvaneCore::corvane_core ALIAS corvane_core)
 
 # The library holds the portable core and the OS file alike, so a consumer
 # links this one archive (and on Windows user32, which the target carries).

@@ -5,7 +5,6 @@
 
 namespace corvane {
 
-TCoreState CoreState;
 std::int32_t ExitCode = 0;
 std::string ExePath;
 TFileVersionInfoRec AppInfo;
@@ -22,11 +21,21 @@ TFindParamRec InfoParam;
 
 namespace {
 
-void ReleaseOptionRecords() {
+// Everything a run fills in, listed once: CoreFinalize releases it in this
+// order, and CoreRestoreDefaults as well before it puts the settings back.
+void ReleaseRunRecords() {
+  AppInfo = TFileVersionInfoRec{};
+  ParamStatus = TParamStatusArray{};
+  FoundParams = TParamRecArray{};
+  CustomValidation = TParamStatisticsRec{};
+  DefaultValidation = TParamStatisticsRec{};
+  CoreState.DefinedAliases = std::string{};
+  CoreState.EssentialAliases = std::string{};
   for (TFindParamRec* rec : {&DebugParam, &ErrorDelayParam, &AudibleErrorParam, &HelpParam,
                              &VerboseParam, &VersionOnlyParam, &BannerParam, &InfoParam}) {
     *rec = TFindParamRec{};
   }
+  ExePath = std::string{};
 }
 
 }  // namespace
@@ -41,7 +50,9 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 void CoreInitialize() {
-  // Both validation records are emptied by their naming below.
+  // A process starts with the run records released (a second run in one
+  // process is preceded by CoreFinalize or CoreRestoreDefaults); both
+  // validation records are emptied by their naming below.
   ExitCode = 0;
   BindConsoleStreams();
   ExePath = QuoteIfSpaced(DirectoryOf(PlatformExecutablePath()));
@@ -52,20 +63,10 @@ void CoreInitialize() {
   // The locale's format settings are loaded when a date is first shown.
 }
 
-void CoreFinalize() {
-  AppInfo = TFileVersionInfoRec{};
-  ParamStatus = TParamStatusArray{};
-  FoundParams = TParamRecArray{};
-  CustomValidation = TParamStatisticsRec{};
-  DefaultValidation = TParamStatisticsRec{};
-  CoreState.DefinedAliases = std::string{};
-  CoreState.EssentialAliases = std::string{};
-  ReleaseOptionRecords();
-  ExePath = std::string{};
-}
+void CoreFinalize() { ReleaseRunRecords(); }
 
 void CoreRestoreDefaults() {
-  CoreFinalize();
+  ReleaseRunRecords();
   CoreState = TCoreState{};
   FormatSettings = TFormatSettings{};
   ExitCode = 0;

@@ -1,31 +1,18 @@
-// The core's process-wide state: settings and flags, the exit status, the
-// executable's directory, the identity record, the built-in option records
-// and the format settings the banner's dates use.
+// The core's process-wide state and its start and end: the settings and
+// flags (core_settings.h), the exit status, the executable's directory, the
+// identity record, the built-in option records and the format settings the
+// banner's dates use.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "../options/ascii_text.h"  // QuoteIfSpaced
+#include "../options/core_settings.h"
 #include "../options/param_records.h"
 #include "app_identity.h"
 
 namespace corvane {
-
-struct TCoreState {
-  std::int32_t ParamMatchMode = 0;
-  std::int32_t ErrorReportStyle = 0;
-  std::string DefinedAliases;
-  std::string EssentialAliases;
-  bool ErrorDelay = false;
-  bool AudibleError = false;
-  bool ParamValueAdjusted = false;
-  bool BannerEnabled = true;
-  bool BannerShown = false;
-  bool InfoRequested = false;
-  bool DoubleDashForLongNames = true;
-  bool KeepFoundParams = false;
-};
 
 // Date and time conventions, loaded from the locale the first time a date is
 // shown (nothing at start-up needs them).
@@ -37,7 +24,6 @@ struct TFormatSettings {
   std::string ShortMonthNames[12];
 };
 
-extern TCoreState CoreState;
 extern std::int32_t ExitCode;
 extern std::string ExePath;
 extern TFileVersionInfoRec AppInfo;

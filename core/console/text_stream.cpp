@@ -1,5 +1,6 @@
 #include "core/console/text_stream.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,6 +25,25 @@ TStreamSink& OtherSink(const TStreamSink& sink) {
   return &sink == &OutputSink ? ErrorSink : OutputSink;
 }
 
+void FlushAtExit() { FlushAllStreams(); }
+
+// Text waits in a buffer only once one exists, so the process end is asked
+// to hand it over then: a tool that returns from main or calls exit loses
+// nothing, and a run that never buffers pays nothing.
+void TakeBuffer(TStreamSink& sink) {
+  static bool flushAtExit = false;
+  if (!flushAtExit) flushAtExit = std::atexit(FlushAtExit) == 0;
+  // new char[] leaves the bytes as they are: only the pages written are touched.
+  sink.Buffer.reset(new char[StreamBufferSize]);
+}
+
+TStreamSink& SinkOf(const TTextStream& stream) {
+  if (stream.Sink == nullptr) {
+    PlatformFatalError("writing to a stream that is not bound", UnboundStreamStatus);
+  }
+  return *stream.Sink;
+}
+
 bool IsTerminal(TStreamSink& sink) {
   if (sink.TerminalState < 0) sink.TerminalState = PlatformIsTerminal(sink.Target) ? 1 : 0;
   return sink.TerminalState == 1;
@@ -34,8 +54,7 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
   if (size <= StreamBufferSize - sink.Used) {
-    // new char[] leaves the bytes as they are: only the pages written are touched.
-    if (!sink.Buffer) sink.Buffer.reset(new char[StreamBufferSize]);
+    if (!sink.Buffer) TakeBuffer(sink);
     std::memcpy(sink.Buffer.get() + sink.Used, data, size);
     sink.Used += size;
     return;
@@ -45,7 +64,7 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
     HandOver(sink, data, size);
     return;
   }
-  if (!sink.Buffer) sink.Buffer.reset(new char[StreamBufferSize]);
+  if (!sink.Buffer) TakeBuffer(sink);
   std::memcpy(sink.Buffer.get(), data, size);
   sink.Used = size;
 }
@@ -56,43 +75,42 @@ TTextStream ConsoleOut{&OutputSink};
 TTextStream ConsoleErr{&ErrorSink};
 
 void BindConsoleStreams() {
+  // What was written before is handed over, not lost.
+  FlushAllStreams();
   OutputSink.Target = ssOutput;
   ErrorSink.Target = ssError;
-  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) {
-    sink->Used = 0;
-    sink->TerminalState = -1;
-  }
+  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->TerminalState = -1;
   ConsoleOut.Sink = &OutputSink;
   ConsoleErr.Sink = &ErrorSink;
 }
 
 void RebindConsoleOutToErr() {
-  FlushSink(*ConsoleOut.Sink);
-  ConsoleOut.Sink = ConsoleErr.Sink;
+  FlushSink(SinkOf(ConsoleOut));
+  ConsoleOut.Sink = &SinkOf(ConsoleErr);
 }
 
 void WriteText(TTextStream& stream, std::string_view text) {
-  Append(*stream.Sink, text.data(), text.size());
+  Append(SinkOf(stream), text.data(), text.size());
 }
 
 void WriteData(TTextStream& stream, std::string_view data) {
-  TStreamSink& sink = *stream.Sink;
+  TStreamSink& sink = SinkOf(stream);
   if (!IsTerminal(sink)) return Append(sink, data.data(), data.size());
   const std::string shown = EscapeControls(data);
   Append(sink, shown.data(), shown.size());
 }
 
-void WriteChar(TTextStream& stream, char c) { Append(*stream.Sink, &c, 1); }
+void WriteChar(TTextStream& stream, char c) { Append(SinkOf(stream), &c, 1); }
 
 void WriteLine(TTextStream& stream, std::string_view text) {
-  TStreamSink& sink = *stream.Sink;
+  TStreamSink& sink = SinkOf(stream);
   Append(sink, text.data(), text.size());
   Append(sink, LineEnd.data(), LineEnd.size());
   if (IsTerminal(sink)) FlushSink(sink);
 }
 
 void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count) {
-  TStreamSink& sink = *stream.Sink;
+  TStreamSink& sink = SinkOf(stream);
   if (IsTerminal(sink)) {
     for (; count > 0; --count) {
       Append(sink, line.data(), line.size());
@@ -108,7 +126,7 @@ void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t c
   }
 }
 
-void FlushStream(TTextStream& stream) { FlushSink(*stream.Sink); }
+void FlushStream(TTextStream& stream) { FlushSink(SinkOf(stream)); }
 
 void FlushAllStreams() {
   FlushSink(OutputSink);

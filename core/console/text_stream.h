@@ -1,8 +1,12 @@
 // The core's two text output streams. Text is buffered in the process and
 // handed to the OS in the order it was written across both streams: writing
 // to one stream first hands over what is pending on the other. On a terminal
-// every completed line is handed over at its line end; everything is handed
-// over before the process ends. A failed write ends the process.
+// every completed line is handed over at its line end; whatever is pending
+// is handed over when main returns or exit is called. A failed write ends
+// the process (status WriteFailedStatus), and so does a write to a stream
+// that was never bound (UnboundStreamStatus). The streams are bound from the
+// start of the process; C stdio keeps a buffer of its own, so text written
+// both ways may arrive out of order.
 #pragma once
 
 #include <cstddef>
@@ -34,8 +38,8 @@ extern TTextStream ConsoleErr;
 
 inline constexpr std::string_view LineEnd = "\r\n";
 
-// Binds ConsoleOut to standard output and ConsoleErr to standard error and
-// forgets anything still pending (it is the start of a run).
+// Hands over anything pending, then binds ConsoleOut to standard output and
+// ConsoleErr to standard error.
 void BindConsoleStreams();
 // From now on ConsoleOut writes wherever ConsoleErr writes.
 void RebindConsoleOutToErr();

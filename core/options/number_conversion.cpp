@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "core/console/core_state.h"
+#include "core/options/core_settings.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/console/core_state.h"
+#include "core/options/core_settings.h"
 
 namespace corvane {
 

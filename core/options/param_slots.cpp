@@ -37,4 +37,11 @@ void GetSlotNumber(TParamStatusArray& table, std::int32_t& target, std::int32_t 
   MarkPositional(*entry);
 }
 
+void GetSlotText(TParamStatusArray& table, std::string& target, std::int32_t slot) {
+  TParamStatusRec* entry = GivenSlot(table, slot);
+  if (entry == nullptr) return;
+  target = entry->Text;
+  MarkPositional(*entry);
+}
+
 }  // namespace corvane

@@ -2,12 +2,22 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "param_records.h"
 
 namespace corvane {
 
+// A slot is given when 1 <= slot <= table.size() and its argument is not
+// empty. A given slot is stored in target and its entry marked psPositional;
+// a slot not given changes nothing, target included.
+
+// The argument's first byte.
 void GetSlotChar(TParamStatusArray& table, char& target, std::int32_t slot);
+// The argument as a number (StrToNumberDef, default 0), its low 32 bits;
+// sets CoreState.ParamValueAdjusted when that number is 0.
 void GetSlotNumber(TParamStatusArray& table, std::int32_t& target, std::int32_t slot);
+// The argument's whole text.
+void GetSlotText(TParamStatusArray& table, std::string& target, std::int32_t slot);
 
 }  // namespace corvane

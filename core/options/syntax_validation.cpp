@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/console/core_state.h"
+#include "core/options/core_settings.h"
 #include "core/options/ascii_text.h"
 #include "core/options/substring_index.h"
 

@@ -83,8 +83,9 @@ std::string_view PlatformMessageName();
 [[noreturn]] void PlatformFatalWriteError(TStdStream stream);
 
 // Ends the process with the status at once, skipping the run-time's exit
-// work (instrumented builds still make their reports); for a run that has
-// handed every byte over already.
+// work (atexit handlers, static destructors): for a run that has handed
+// every byte over already, and for the fatal errors, which may come from
+// inside that exit work.
 [[noreturn]] void PlatformEndProcess(int status);
 
 // ---- Console input and feedback --------------------------------------------

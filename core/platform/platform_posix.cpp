@@ -107,33 +107,9 @@ bool PlatformIsTerminal(TStdStream stream) {
   return isatty(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO) == 1;
 }
 
-// Sanitizer and coverage run-times report in the exit work that _exit skips
-// (the leak check, the coverage counters). Only instrumented builds link
-// them, so a weak reference to them stays null in the others.
-#if !defined(__APPLE__)
-extern "C" {
-__attribute__((weak)) void __lsan_do_leak_check();
-__attribute__((weak)) void __gcov_init();
-__attribute__((weak)) void llvm_gcov_init();
-}
-#endif
-
-namespace {
-
-bool RunTimeReportsAtExit() {
-#if defined(__APPLE__)
-  return true;  // Mach-O cannot refer weakly to what nothing defines
-#else
-  return &__lsan_do_leak_check != nullptr || &__gcov_init != nullptr || &llvm_gcov_init != nullptr;
-#endif
-}
-
-}  // namespace
-
 void PlatformEndProcess(int status) {
   // A write can fail while the pause holds the terminal; never leave it without echo.
   PlatformStopKeyPolling();
-  if (RunTimeReportsAtExit()) std::exit(status);
   _exit(status);
 }
 

@@ -23,19 +23,28 @@ class ParamSlots : public ::testing::Test {
   void TearDown() override { CoreRestoreDefaults(); }
 };
 
-TEST_F(ParamSlots, CharSlotTakesTheFirstByte) {
+TEST_F(ParamSlots, CharSlotTakesTheFirstByteAndTextSlotTheWholeText) {
   const struct {
     std::string Arg;
     char Expected;
-  } cases[] = {{"=", '='}, {"abc", 'a'}, {"\xE9x", '\xE9'}, {"-c", '-'}};
+  } cases[] = {{"=", '='}, {"abc", 'a'}, {"\xE9x", '\xE9'}, {"-c", '-'}, {std::string("a\0b", 3), 'a'}};
   for (const auto& c : cases) {
-    TParamStatusArray table = MakeSlotTable({c.Arg, "50"});
-    char target = '?';
-    GetSlotChar(table, target, 1);
-    EXPECT_EQ(target, c.Expected) << c.Arg;
-    EXPECT_EQ(table[0].Status, psPositional);
-    EXPECT_TRUE(table[0].IsPositional);
-    EXPECT_EQ(table[1].Status, psUnclaimed);
+    for (bool asText : {false, true}) {
+      TParamStatusArray table = MakeSlotTable({c.Arg, "50"});
+      char target = '?';
+      std::string text = "?";
+      if (asText) {
+        GetSlotText(table, text, 1);
+        EXPECT_EQ(text, c.Arg);
+      } else {
+        GetSlotChar(table, target, 1);
+        EXPECT_EQ(target, c.Expected) << c.Arg;
+      }
+      EXPECT_EQ(table[0].Status, psPositional);
+      EXPECT_TRUE(table[0].IsPositional);
+      EXPECT_EQ(table[0].Text, c.Arg);
+      EXPECT_EQ(table[1].Status, psUnclaimed);
+    }
   }
 }
 
@@ -76,10 +85,13 @@ TEST_F(ParamSlots, SlotsNotGivenChangeNothing) {
     TParamStatusArray table = MakeSlotTable(c.Args);
     char ch = '?';
     std::int32_t number = 77;
+    std::string text = "kept";
     GetSlotChar(table, ch, c.Slot);
     GetSlotNumber(table, number, c.Slot);
+    GetSlotText(table, text, c.Slot);
     EXPECT_EQ(ch, '?') << "slot " << c.Slot;
     EXPECT_EQ(number, 77) << "slot " << c.Slot;
+    EXPECT_EQ(text, "kept") << "slot " << c.Slot;
     for (const TParamStatusRec& e : table) {
       EXPECT_EQ(e.Status, psUnclaimed);
       EXPECT_FALSE(e.IsPositional);
