@@ -1,7 +1,8 @@
 # Install rules. Two components:
 #   Runtime     - the program, its man page, shell completions and documents
-#   Development - the CorvaneCore static library, its headers and the CMake
-#                 package that lets the family's other tools find_package it
+#   Development - the CorvaneCore static library, its headers, the CMake
+#                 package that lets the family's other tools find_package it,
+#                 the pkg-config file, the library reference and the example
 # On Windows only the program and its two documents are installed.
 # Debian-style systems keep what is built for one architecture (the library,
 # its CMake and pkg-config files) under lib/<triplet>, where cross builds look.
@@ -106,6 +107,15 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVe
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
+
+# The library reference and the example tool, where the -dev package keeps
+# its documents.
+set(CORVANECORE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/libcorvanecore-dev)
+install(FILES ${CMAKE_SOURCE_DIR}/doc/corvanecore.md
+        DESTINATION ${CORVANECORE_DOC_DIR} COMPONENT Development)
+install(FILES ${CMAKE_SOURCE_DIR}/examples/tally/tally.cpp
+              ${CMAKE_SOURCE_DIR}/examples/tally/CMakeLists.txt
+        DESTINATION ${CORVANECORE_DOC_DIR}/examples/tally COMPONENT Development)
 
 # The pkg-config file finds the prefix from its own place, so a staged or
 # relocated tree works as well as the configured prefix.

@@ -4,13 +4,7 @@
 // validation and the same syntax-error report as linewright.
 //
 //   tally <count> [-s|--step <n>] [-h|--help]
-#include <corvane/console/core_state.h>
-#include <corvane/console/error_report.h>
-#include <corvane/console/text_stream.h>
-#include <corvane/options/param_matching.h>
-#include <corvane/options/param_slots.h>
-#include <corvane/options/syntax_validation.h>
-#include <corvane/platform/platform.h>
+#include <corvane/corvane.h>
 
 #include <cstdint>
 #include <string>
@@ -36,7 +30,7 @@ void SyntaxError(std::int32_t code, const std::string& complaint) {
 }
 
 void RunTally() {
-  CoreState.ParamMatchMode = 2;  // -s=2 and -s:2 as well as -s 2
+  CoreState.ParamMatchMode = pmAttachedValues;  // -s=2 and -s:2 as well as -s 2
 
   std::int32_t count = 0;
   std::int32_t step = 1;
@@ -71,6 +65,6 @@ int main(int argc, char** argv) {
   CoreInitialize();
   RunTally();
   CoreFinalize();
-  FlushAllStreams();
+  // What is still buffered is handed over when main returns.
   return ExitCode;
 }
