@@ -6,6 +6,8 @@
 #   Windows: linewright-VERSION-win64.zip (Linewright.exe, README.md, LICENSE)
 set(LINEWRIGHT_PACKAGE_CONTACT "The Linewright developers <developers@linewright.example>"
     CACHE STRING "Maintainer of the Debian packages, as a name and an address in angle brackets")
+set(LINEWRIGHT_PACKAGE_HOMEPAGE "https://linewright.example/"
+    CACHE STRING "Home page named in the packages' Homepage field")
 set(CPACK_PACKAGE_NAME linewright)
 set(CPACK_PACKAGE_VERSION ${LINEWRIGHT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Linewright developers")
@@ -38,6 +40,7 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LINEWRIGHT_PACKAGE_CONTACT}")
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LINEWRIGHT_PACKAGE_HOMEPAGE}")
   # The first packaging of each release: the Debian revision after the
   # upstream version, which makes changelog.Debian.gz the package's changelog.
   set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -60,8 +63,7 @@ else()
   install(FILES ${_linewright_deb_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR}
           COMPONENT Runtime EXCLUDE_FROM_ALL)
   install(FILES ${_linewright_deb_changelog} ${CMAKE_BINARY_DIR}/install/copyright
-          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libcorvanecore-dev
-          COMPONENT Development EXCLUDE_FROM_ALL)
+          DESTINATION ${CORVANECORE_DOC_DIR} COMPONENT Development EXCLUDE_FROM_ALL)
   # lintian's overrides, each with its reason; the static one only where the
   # program is static.
   set(_overrides_dir ${CMAKE_SOURCE_DIR}/packaging/deb)
@@ -92,14 +94,22 @@ else()
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
   # Both packages come from one source, whose changelog they carry.
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SOURCE linewright)
+  # The files that name no architecture (headers, documents, the example) are
+  # the same in every architecture's package, so several can be installed
+  # side by side for cross builds. CPack writes no Multi-Arch field; the
+  # script adds it to the packages listed.
+  set(CPACK_LINEWRIGHT_MULTIARCH_SAME libcorvanecore-dev)
+  set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/deb/multiarch.cmake)
   set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
       "command-line option framework and console services (static library)
 CorvaneCore is the core library of the Linewright family of console tools:
 options defined by alias lists, positional slots, syntax validation, and the
 common banner and syntax-error report. This package holds the static
-library, its headers (<corvane/...>, namespace corvane), the CMake package,
-where find_package(CorvaneCore) gives the target CorvaneCore::core, and the
-pkg-config file corvanecore.pc.")
+library, its headers (<corvane/...>, namespace corvane, with the single
+header <corvane/corvane.h>), the CMake package, where find_package(CorvaneCore)
+gives the target CorvaneCore::corvane_core, the pkg-config file corvanecore.pc,
+the library reference (corvanecore.md) and the example tool tally, in
+/usr/share/doc/libcorvanecore-dev.")
 
   # CPack would put the project's summary in front of every package's own:
   # for the Debian packages, let it see the summary as unset.
