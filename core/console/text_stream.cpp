@@ -39,6 +39,8 @@ void TakeBuffer(TStreamSink& sink) {
 
 TStreamSink& SinkOf(const TTextStream& stream) {
   if (stream.Sink == nullptr) {
+    // What the bound streams hold was written and must not go down with it.
+    FlushAllStreams();
     PlatformFatalError("writing to a stream that is not bound", UnboundStreamStatus);
   }
   return *stream.Sink;

@@ -10,7 +10,7 @@ namespace corvane {
 
 // Values of TCoreState::ParamMatchMode.
 inline constexpr std::int32_t pmPlain = 0;          // -x, /x and --name only
-inline constexpr std::int32_t pmBareSymbols = 1;    // also a bare one-character symbol alias (?)
+inline constexpr std::int32_t pmBareSymbols = 1;    // also a bare symbol alias (BareSymbolChars)
 inline constexpr std::int32_t pmAttachedValues = 2; // also -x=value and -x:value
 inline constexpr std::int32_t pmBoth = 3;           // both of the above
 
