@@ -37,13 +37,15 @@ void TakeBuffer(TStreamSink& sink) {
   sink.Buffer.reset(new char[StreamBufferSize]);
 }
 
-TStreamSink& SinkOf(const TTextStream& stream) {
-  if (stream.Sink == nullptr) {
+// The sink is handed back to be written to, so it cannot point to const.
+// cppcheck-suppress constParameter
+TStreamSink& SinkOf(TStreamSink* sink) {
+  if (sink == nullptr) {
     // What the bound streams hold was written and must not go down with it.
     FlushAllStreams();
     PlatformFatalError("writing to a stream that is not bound", UnboundStreamStatus);
   }
-  return *stream.Sink;
+  return *sink;
 }
 
 bool IsTerminal(TStreamSink& sink) {
@@ -87,32 +89,32 @@ void BindConsoleStreams() {
 }
 
 void RebindConsoleOutToErr() {
-  FlushSink(SinkOf(ConsoleOut));
-  ConsoleOut.Sink = &SinkOf(ConsoleErr);
+  FlushSink(SinkOf(ConsoleOut.Sink));
+  ConsoleOut.Sink = &SinkOf(ConsoleErr.Sink);
 }
 
 void WriteText(TTextStream& stream, std::string_view text) {
-  Append(SinkOf(stream), text.data(), text.size());
+  Append(SinkOf(stream.Sink), text.data(), text.size());
 }
 
 void WriteData(TTextStream& stream, std::string_view data) {
-  TStreamSink& sink = SinkOf(stream);
+  TStreamSink& sink = SinkOf(stream.Sink);
   if (!IsTerminal(sink)) return Append(sink, data.data(), data.size());
   const std::string shown = EscapeControls(data);
   Append(sink, shown.data(), shown.size());
 }
 
-void WriteChar(TTextStream& stream, char c) { Append(SinkOf(stream), &c, 1); }
+void WriteChar(TTextStream& stream, char c) { Append(SinkOf(stream.Sink), &c, 1); }
 
 void WriteLine(TTextStream& stream, std::string_view text) {
-  TStreamSink& sink = SinkOf(stream);
+  TStreamSink& sink = SinkOf(stream.Sink);
   Append(sink, text.data(), text.size());
   Append(sink, LineEnd.data(), LineEnd.size());
   if (IsTerminal(sink)) FlushSink(sink);
 }
 
 void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count) {
-  TStreamSink& sink = SinkOf(stream);
+  TStreamSink& sink = SinkOf(stream.Sink);
   if (IsTerminal(sink)) {
     for (; count > 0; --count) {
       Append(sink, line.data(), line.size());
@@ -128,7 +130,7 @@ void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t c
   }
 }
 
-void FlushStream(TTextStream& stream) { FlushSink(SinkOf(stream)); }
+void FlushStream(TTextStream& stream) { FlushSink(SinkOf(stream.Sink)); }
 
 void FlushAllStreams() {
   FlushSink(OutputSink);
