@@ -39,11 +39,13 @@ const std::string& PlatformProgramName();
 std::string ShellQuoteArgument(const std::string& arg);
 
 // ---- Controls in text from data ----------------------------------------------
-// A terminal acts on C0 bytes, DEL and the UTF-8 forms of C1 (C2 80 to C2 9F);
-// text taken from data shows each such byte as $'\xHH' instead, the notation
-// the shell-quoted command line uses.
+// A terminal acts on C0 bytes, DEL and the UTF-8 forms of C1 (C2 80 to C2 9F),
+// and on POSIX every byte outside well-formed UTF-8 counts too (a lone 9B is
+// a C1 CSI to some terminals); text taken from data shows each such byte as
+// $'\xHH' instead, the notation the shell-quoted command line uses.
 
-// Bytes of the control that starts at pos: 0 (none), 1 or 2 (a C1 pair).
+// Bytes of the control that starts at pos, which must start a character:
+// 0 (none), 1 or 2 (a C1 pair).
 std::size_t ControlLength(std::string_view text, std::size_t pos);
 // Appends $'\xHH' with one \xHH per byte of the control.
 void AppendEscapedControl(std::string& out, std::string_view bytes);

@@ -406,7 +406,8 @@ TEST(KeyPollingPty, APauseBroughtToTheForegroundEndsOnAKeyAndKeepsIt) {
 }
 
 TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
-  // A title change, a screen wipe, a faked line and a C1 CSI.
+  // A title change, a screen wipe, a faked line, a C1 CSI, the 8-bit CSI
+  // and a byte that is no UTF-8.
   static const char* const kArgs[] = {"linewright",
                                       "=",
                                       "50",
@@ -414,15 +415,20 @@ TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
                                       "\x1b[2J\x1b[H",
                                       "a\r\nb",
                                       "\xc2\x9b"
-                                      "2J"};
+                                      "2J",
+                                      "\x9b"
+                                      "2J",
+                                      "\xff"};
   const std::string raw =
       "\x1b]2;pwned\x07 \x1b[2J\x1b[H a\r\nb \xc2\x9b"
-      "2J ";
+      "2J \x9b"
+      "2J \xff ";
   const std::string escaped =
-      "$'\\x1B']2;pwned$'\\x07' $'\\x1B'[2J$'\\x1B'[H a$'\\x0D'$'\\x0A'b $'\\xC2\\x9B'2J ";
+      "$'\\x1B']2;pwned$'\\x07' $'\\x1B'[2J$'\\x1B'[H a$'\\x0D'$'\\x0A'b $'\\xC2\\x9B'2J "
+      "$'\\x9B'2J $'\\xFF' ";
   const std::string entered =
       "You entered ...... linewright = 50 $'\\x1B'']2;pwned'$'\\x07' $'\\x1B''[2J'$'\\x1B''[H' "
-      "'a'$'\\x0D'$'\\x0A''b' $'\\xC2\\x9B''2J'";
+      "'a'$'\\x0D'$'\\x0A''b' $'\\xC2\\x9B''2J' ";
   char fileName[] = "/tmp/linewright-data-XXXXXX";
   const int file = mkstemp(fileName);
   ASSERT_GE(file, 0);
@@ -447,12 +453,16 @@ TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
       EXPECT_NE(shown.find("\r\nInvalid Parameters Provided: " + raw + "\r\n"), std::string::npos)
           << shown;
     } else {
-      for (const char* control : {"\x1b", "\x07", "\xc2\x9b", "\r\nb"}) {
+      for (const char* control : {"\x1b", "\x07", "\x9b", "\xff", "\r\nb"}) {
         EXPECT_EQ(shown.find(control), std::string::npos) << shown;
       }
       EXPECT_NE(shown.find("Invalid Parameters Provided: " + escaped), std::string::npos) << shown;
     }
-    EXPECT_NE(shown.find(entered), std::string::npos) << shown;
+    // Bytes outside UTF-8 are as typed in a file, escaped on the terminal.
+    const std::string stray = toFile ? "\x9b"
+                                       "2J \xff"
+                                     : "$'\\x9B'2J $'\\xFF'";
+    EXPECT_NE(shown.find(entered + stray), std::string::npos) << shown;
   }
   close(file);
 }
