@@ -5,9 +5,17 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/file.h>
+#include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <termios.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/sysmacros.h>
+#endif
+
+#include <string>
 
 #include "core/platform/platform.h"
 
@@ -20,12 +28,20 @@ namespace corvane {
 // switch is made at the step boundaries.
 //
 // Pauses run in parallel (xargs -P, "&" in scripts), so the mode is guarded
-// by an advisory lock on the terminal device: only the pause that holds it
-// changes the mode, having saved it first, and it puts the mode back before
-// it lets go. The others keep their steps without touching the mode and
-// take the lock over when it is free, so the terminal always ends with the
-// mode it had before any pause changed it. The lock is asked for without
-// waiting, so no pause waits longer than its steps.
+// by a lock: only the pause that holds it changes the mode, having saved it
+// first, and it puts the mode back before it lets go. The others keep their
+// steps without touching the mode and take the lock over when it is free,
+// so the terminal always ends with the mode it had before any pause changed
+// it. The lock is asked for without waiting, so no pause waits longer than
+// its steps.
+//
+// The lock is a file named after the terminal's device number, in a
+// directory that only the user may enter: every pause on one terminal finds
+// the same file however it reached the terminal, pauses on other terminals
+// find others, and no other user can hold it, nor a program that does not
+// look for it there. A pause that cannot have such a file (no private
+// directory, or its terminal's device unknown) leaves the mode alone: the
+// terminal echoes what is typed, and a line (Enter) ends the pause early.
 
 namespace {
 
@@ -36,6 +52,7 @@ constexpr int kSignalLimit = 65;
 #endif
 
 int TtyFd = -1;
+int LockFd = -1;  // -1: no lock to be had, the mode is never changed
 termios SavedTermios;
 // True while this pause holds the lock and has changed the mode; read by
 // the signal handler.
@@ -69,12 +86,25 @@ bool InForeground(int fd) {
   return owner != -1 && owner == getpgrp();
 }
 
-// Async-signal-safe: called from the handler as well.
+// Takes (F_WRLCK) or lets go of (F_UNLCK) the lock, never waiting.
+bool SetPauseLock(short type) {
+  struct flock lock {};
+  lock.l_type = type;
+  lock.l_whence = SEEK_SET;
+  return fcntl(LockFd, F_SETLK, &lock) == 0;
+}
+
+// The one way the terminal goes back: the saved mode, then the lock for the
+// next pause. The signal handler runs it too, so it calls only tcsetattr and
+// fcntl, both on POSIX's list of async-signal-safe functions, and the
+// globals it reads change only while every signal is held back or no
+// handler is installed. The mark is cleared first, so a second call does
+// nothing.
 void HandBackTerminal() {
   if (PauseModeActive == 0) return;
   PauseModeActive = 0;
   tcsetattr(TtyFd, TCSANOW, &SavedTermios);
-  flock(TtyFd, LOCK_UN);
+  SetPauseLock(F_UNLCK);
 }
 
 // Runs a change of the terminal with every signal held back: the handler
@@ -95,23 +125,26 @@ TSignalHold HoldSignals() {
 void ReleaseSignals(const TSignalHold& hold) { sigprocmask(SIG_SETMASK, &hold.Old, nullptr); }
 
 void TakeTerminal() {
+  if (LockFd < 0) return;
   const TSignalHold hold = HoldSignals();
-  // A lock the system cannot give (no support on this device) leaves this
-  // pause to guard the mode alone, as a pause always did.
-  const bool locked = flock(TtyFd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
-  if (locked && tcgetattr(TtyFd, &SavedTermios) == 0) {
-    termios pauseMode = SavedTermios;
-    pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
-    // Ctrl-S would otherwise freeze the dots instead of counting as a key.
-    pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
-    pauseMode.c_cc[VMIN] = 0;
-    pauseMode.c_cc[VTIME] = 0;
-    // Marked first, so that a signal can never find the mode changed but
-    // unmarked.
-    PauseModeActive = 1;
-    tcsetattr(TtyFd, TCSANOW, &pauseMode);
-  } else if (locked) {
-    flock(TtyFd, LOCK_UN);
+  // Only a lock granted lets the mode change. Refused, it is held by another
+  // pause, which has the mode to put back, or the system keeps no locks
+  // there; either way the mode is left alone.
+  if (SetPauseLock(F_WRLCK)) {
+    if (tcgetattr(TtyFd, &SavedTermios) == 0) {
+      termios pauseMode = SavedTermios;
+      pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
+      // Ctrl-S would otherwise freeze the dots instead of counting as a key.
+      pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
+      pauseMode.c_cc[VMIN] = 0;
+      pauseMode.c_cc[VTIME] = 0;
+      // Marked first, so that a signal can never find the mode changed but
+      // unmarked.
+      PauseModeActive = 1;
+      tcsetattr(TtyFd, TCSANOW, &pauseMode);
+    } else {
+      SetPauseLock(F_UNLCK);
+    }
   }
   ReleaseSignals(hold);
 }
@@ -126,6 +159,7 @@ bool SetAction(int sig, void (*handler)(int)) {
   return sigaction(sig, &action, nullptr) == 0;
 }
 
+// Calls only functions on POSIX's async-signal-safe list.
 void OnPauseSignal(int sig) {
   int savedErrno = errno;
   HandBackTerminal();
@@ -169,7 +203,8 @@ void RemovePauseHandlers() {
 }
 
 // The controlling terminal, opened by its own name when a standard stream
-// shows it: a lock on /dev/tty would be one lock for every terminal.
+// shows it (only then does every system tell its device number), else as
+// /dev/tty.
 int OpenControllingTerminal() {
   const int flags = O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK;
   const pid_t session = getsid(0);
@@ -180,6 +215,71 @@ int OpenControllingTerminal() {
     if (tty >= 0) return tty;
   }
   return open("/dev/tty", flags);
+}
+
+struct TTerminalId {
+  unsigned Major = 0;
+  unsigned Minor = 0;
+};
+
+// The device number of the terminal open on fd, however it was reached.
+// /dev/tty stands for whichever terminal is the caller's, so its own number
+// names none: Linux tells the device behind it; elsewhere only a terminal
+// opened by its own name tells, and false means the device is unknown.
+bool FindTerminalDevice(int fd, TTerminalId& id) {
+#if defined(TIOCGDEV)
+  unsigned int encoded = 0;
+  if (ioctl(fd, TIOCGDEV, &encoded) == 0) {
+    // The kernel's 32-bit form: minor bits 0-7 and 20-31, major bits 8-19.
+    id.Major = (encoded >> 8) & 0xfffU;
+    id.Minor = (encoded & 0xffU) | ((encoded >> 12) & 0xfff00U);
+    return true;
+  }
+#endif
+  struct stat opened {};
+  struct stat anyTerminal {};
+  if (fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode)) return false;
+  if (stat("/dev/tty", &anyTerminal) == 0 && anyTerminal.st_rdev == opened.st_rdev) return false;
+  id.Major = static_cast<unsigned>(major(opened.st_rdev));
+  id.Minor = static_cast<unsigned>(minor(opened.st_rdev));
+  return true;
+}
+
+// A directory of this user's that nobody else may enter, or -1: no other
+// user can make, replace or hold a file in it.
+int OpenPrivateDirectory(const char* path) {
+  if (path == nullptr || path[0] != '/') return -1;
+  const int dir = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  struct stat st {};
+  if (dir >= 0 && fstat(dir, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+      (st.st_mode & (S_IRWXG | S_IRWXO)) == 0) {
+    return dir;
+  }
+  if (dir >= 0) close(dir);
+  return -1;
+}
+
+// The lock file of the terminal open on tty, or -1 when there is none to be
+// had. It lives in the user's runtime directory; without one (sudo, cron,
+// containers), in /tmp/corvane-<uid>, made here, and refused when someone
+// else made it first.
+int OpenPauseLock(int tty) {
+  TTerminalId id;
+  if (!FindTerminalDevice(tty, id)) return -1;
+  int dir = OpenPrivateDirectory(getenv("XDG_RUNTIME_DIR"));
+  if (dir < 0) {
+    const std::string path = "/tmp/corvane-" + std::to_string(geteuid());
+    mkdir(path.c_str(), S_IRWXU);  // or it is there already, and checked below
+    dir = OpenPrivateDirectory(path.c_str());
+  }
+  if (dir < 0) return -1;
+  // The name says which tools share it, not which tool made it.
+  const std::string name =
+      "corvane-pause-" + std::to_string(id.Major) + "-" + std::to_string(id.Minor) + ".lock";
+  const int lock = openat(dir, name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                          S_IRUSR | S_IWUSR);
+  close(dir);
+  return lock;
 }
 
 void DiscardInputIfForeground() {
@@ -200,6 +300,7 @@ void PlatformStartKeyPolling() {
     return;
   }
   TtyFd = fd;
+  LockFd = OpenPauseLock(fd);
   InstallPauseHandlers();
   if (!InForeground(TtyFd)) return;
   TakeTerminal();
@@ -226,18 +327,16 @@ bool PlatformKeyPressed() {
 
 void PlatformStopKeyPolling() {
   if (TtyFd < 0) return;
-  const TSignalHold hold = HoldSignals();
-  const termios saved = SavedTermios;
-  const bool restore = PauseModeActive != 0;
-  PauseModeActive = 0;
-  if (restore) tcsetattr(TtyFd, TCSANOW, &saved);
   // The key that ended the pause and anything typed with it go too, before
   // the lock lets another pause save the mode; in the background the input
   // belongs to another job.
-  if (InForeground(TtyFd)) tcflush(TtyFd, TCIFLUSH);
+  DiscardInputIfForeground();
+  const TSignalHold hold = HoldSignals();
+  HandBackTerminal();
   RemovePauseHandlers();
-  // Closing lets go of the lock.
+  if (LockFd >= 0) close(LockFd);
   close(TtyFd);
+  LockFd = -1;
   TtyFd = -1;
   // A signal that came in meanwhile now takes its usual effect.
   ReleaseSignals(hold);
