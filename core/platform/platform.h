@@ -92,6 +92,10 @@ std::string_view PlatformMessageName();
 
 // ---- Console input and feedback --------------------------------------------
 
+// On POSIX (key_polling_posix.cpp) keys come from the controlling terminal,
+// switched to pass single keys for the pause. Where parallel pauses on it
+// cannot be kept apart, it is left as it is, and the key is a line (Enter).
+
 // Starts watching the keyboard and discards input already waiting.
 void PlatformStartKeyPolling();
 // Non-blocking: has a key been pressed since polling started?

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -83,6 +84,18 @@ int PauseThenReadALine(int count) {
   char line[64];
   ssize_t n = read(STDIN_FILENO, line, sizeof line);
   return n == 6 && std::memcmp(line, "after\n", 6) == 0 ? 0 : 10;
+}
+
+// Where a pause's standard input comes from: nullptr keeps all three
+// streams on the terminal; otherwise the file named, with the output streams
+// on /dev/null, so that the pause reaches its terminal as /dev/tty.
+void RedirectStreams(const char* input) {
+  if (input == nullptr) return;
+  const int in = open(input, O_RDONLY);
+  const int null = open("/dev/null", O_WRONLY);
+  dup2(in, STDIN_FILENO);
+  dup2(null, STDOUT_FILENO);
+  dup2(null, STDERR_FILENO);
 }
 
 template <typename Body>
@@ -225,18 +238,27 @@ TEST(KeyPollingPty, TypeaheadIsDiscardedAndAnUntouchedPauseRunsEveryStep) {
 }
 
 TEST(KeyPollingPty, AKeyDuringTheThirdStepEndsThePauseWithThreeDots) {
-  TPty pty;
-  ASSERT_GE(pty.Master, 0);
-  pid_t pid = ForkOnTerminal(pty, [] { return PauseThenReadALine(30); });
-  TTranscript t{pty.Master};
-  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 2; })) << t.Seen;
-  usleep(100000);  // well inside the third step
-  pty.Type("k");
-  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
-  pty.Type("after\n");
-  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the key that ended the pause was kept";
-  EXPECT_EQ(t.Dots(), 3) << t.Seen;
-  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+  // Also while another program holds a lock on the terminal device.
+  for (bool foreignLock : {false, true}) {
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    const int foreign = open(ttyname(pty.Slave), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(foreign, 0);
+    if (foreignLock) {
+      ASSERT_EQ(flock(foreign, LOCK_EX | LOCK_NB), 0);
+    }
+    pid_t pid = ForkOnTerminal(pty, [] { return PauseThenReadALine(30); });
+    TTranscript t{pty.Master};
+    ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 2; })) << t.Seen;
+    usleep(100000);  // well inside the third step
+    pty.Type("k");
+    ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+    pty.Type("after\n");
+    EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the key that ended the pause was kept";
+    EXPECT_EQ(t.Dots(), 3) << foreignLock << ": " << t.Seen;
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+    close(foreign);
+  }
 }
 
 TEST(KeyPollingPty, AnInterruptedPauseLeavesTheTerminalAsItWas) {
@@ -294,49 +316,65 @@ TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
 
 TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
   // On one terminal, as xargs -P runs them: the later pause ends last, and
-  // takes over pause mode when the first has put the terminal back.
-  TPty pty;
-  ASSERT_GE(pty.Master, 0);
-  pid_t pid = ForkOnTerminal(pty, [] {
-    pid_t first = fork();
-    if (first == 0) {
+  // takes over pause mode when the first has put the terminal back. The
+  // first reaches the terminal through its streams or as /dev/tty: one
+  // terminal either way.
+  for (const char* input : {static_cast<const char*>(nullptr), "/dev/null", "/dev/tty"}) {
+    const char* row = input != nullptr ? input : "own streams";
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    pid_t pid = ForkOnTerminal(pty, [input] {
+      pid_t first = fork();
+      if (first == 0) {
+        RedirectStreams(input);
+        BindConsoleStreams();
+        WaitWithDots(3, kPrompt);
+        FlushAllStreams();
+        _exit(0);
+      }
+      usleep(300000);
       BindConsoleStreams();
-      WaitWithDots(3, kPrompt);
+      WaitWithDots(10, kPrompt);
       FlushAllStreams();
-      _exit(0);
-    }
-    usleep(300000);
-    BindConsoleStreams();
-    WaitWithDots(10, kPrompt);
-    FlushAllStreams();
-    return ExitCodeOf(WaitForChild(first));
-  });
-  TTranscript t{pty.Master};
-  ReadUntil(
-      t, [](const TTranscript&) { return false; }, 1500);
-  EXPECT_TRUE(InPauseMode(pty.Now())) << "the second pause did not take over";
-  ReadUntil(
-      t, [](const TTranscript&) { return false; }, 1800);
-  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
-  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
-
-  // On two terminals at once, each pause has its own terminal in pause mode.
-  TPty one;
-  TPty two;
-  ASSERT_GE(two.Master, 0);
-  pid_t pids[2];
-  int index = 0;
-  for (const TPty* each : {&one, &two}) {
-    pids[index++] = ForkOnTerminal(*each, [] { return PauseThenReadALine(4); });
+      return ExitCodeOf(WaitForChild(first));
+    });
+    TTranscript t{pty.Master};
+    ReadUntil(
+        t, [](const TTranscript&) { return false; }, 1500);
+    EXPECT_TRUE(InPauseMode(pty.Now())) << row << ": the second pause did not take over";
+    ReadUntil(
+        t, [](const TTranscript&) { return false; }, 1800);
+    EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << row;
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << row;
   }
-  TTranscript first{one.Master};
-  ASSERT_TRUE(ReadUntil(first, [](const TTranscript& s) { return s.Dots() == 1; })) << first.Seen;
-  EXPECT_TRUE(InPauseMode(one.Now()));
-  EXPECT_TRUE(InPauseMode(two.Now()));
-  for (pid_t each : pids) kill(each, SIGTERM);
-  for (pid_t each : pids) WaitForChild(each);
-  EXPECT_TRUE(SameSettings(one.Before, one.Now()));
-  EXPECT_TRUE(SameSettings(two.Before, two.Now()));
+
+  // On two terminals at once, each pause has its own terminal in pause mode
+  // at once, also when both reach theirs as /dev/tty.
+  for (const char* input : {static_cast<const char*>(nullptr), "/dev/null"}) {
+    TPty one;
+    TPty two;
+    ASSERT_GE(two.Master, 0);
+    pid_t pids[2];
+    int index = 0;
+    for (const TPty* each : {&one, &two}) {
+      pids[index++] = ForkOnTerminal(*each, [input] {
+        RedirectStreams(input);
+        BindConsoleStreams();
+        WaitWithDots(30, kPrompt);
+        return 0;
+      });
+    }
+    Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
+    while (!(InPauseMode(one.Now()) && InPauseMode(two.Now())) && Clock::now() < deadline) {
+      usleep(20000);
+    }
+    EXPECT_TRUE(InPauseMode(one.Now())) << (input != nullptr);
+    EXPECT_TRUE(InPauseMode(two.Now())) << (input != nullptr);
+    for (pid_t each : pids) kill(each, SIGTERM);
+    for (pid_t each : pids) WaitForChild(each);
+    EXPECT_TRUE(SameSettings(one.Before, one.Now()));
+    EXPECT_TRUE(SameSettings(two.Before, two.Now()));
+  }
 }
 
 TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
