@@ -1,6 +1,7 @@
 #include "core/options/substring_index.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace corvane {
@@ -155,7 +156,7 @@ void LinkFallbacks(TSubstringIndex& index) {
 
 void SubstringIndexBuild(TSubstringIndex& index, const std::vector<std::string_view>& patterns) {
   index = TSubstringIndex{};
-  index.RootChild.fill(-1);
+  index.RootChild.assign(256, -1);
   index.PatternNode.assign(patterns.size(), kRoot);
   TTrieBuild build;
   build.Order.resize(patterns.size());

@@ -17,7 +17,6 @@
 // Bytes are compared exactly; callers fold letter case themselves.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -38,7 +37,7 @@ struct TSubstringIndex {
   // The node each pattern ends in.
   std::vector<std::int32_t> PatternNode;
   // The root's children by byte (-1: none); nearly every byte fed passes the root.
-  std::array<std::int32_t, 256> RootChild{};
+  std::vector<std::int32_t> RootChild;
   // The node of the longest suffix of the text fed that is a node.
   std::int32_t State = 0;
 };
