@@ -1,139 +1,188 @@
 #include "core/options/substring_index.h"
 
+#include <algorithm>
+#include <array>
+#include <numeric>
+
 namespace corvane {
 
 namespace {
 
 constexpr std::int32_t kRoot = 0;
 
-TIndexState& StateAt(TSubstringIndex& index, std::int32_t state) {
-  return index.States[static_cast<std::size_t>(state)];
+std::size_t At(std::int32_t node) { return static_cast<std::size_t>(node); }
+
+// The child of node by byte, -1 when there is none.
+std::int32_t Child(const TSubstringIndex& index, std::int32_t node, unsigned char byte) {
+  if (node == kRoot) return index.RootChild[byte];
+  const auto first = index.EdgeByte.begin() + index.FirstChild[At(node)];
+  const auto last = index.EdgeByte.begin() + index.FirstChild[At(node) + 1];
+  // Most nodes have one child or a few.
+  const auto found =
+      last - first <= 8 ? std::find(first, last, byte) : std::lower_bound(first, last, byte);
+  if (found == last || *found != byte) return -1;
+  return static_cast<std::int32_t>(found - index.EdgeByte.begin());
 }
 
-// The slot holding the target of the transition from state by byte, or null
-// when there is none; const or not as the index is.
-template <typename Index>
-auto FindTarget(Index& index, std::int32_t state, unsigned char byte)
-    -> decltype(&index.RootTargets[0]) {
-  if (state == kRoot) return &index.RootTargets[byte];
-  auto& s = index.States[static_cast<std::size_t>(state)];
-  if (s.OwnTarget < 0) return nullptr;
-  if (s.OwnByte == byte) return &s.OwnTarget;
-  for (std::int32_t e = s.MoreEdges; e >= 0; e = index.Edges[static_cast<std::size_t>(e)].Next) {
-    auto& edge = index.Edges[static_cast<std::size_t>(e)];
-    if (edge.Byte == byte) return &edge.Target;
+// The node the text reaches after one more byte, from node.
+std::int32_t Step(const TSubstringIndex& index, std::int32_t node, unsigned char byte) {
+  for (;;) {
+    const std::int32_t child = Child(index, node, byte);
+    if (child >= 0) return child;
+    if (node == kRoot) return kRoot;
+    node = index.Fallback[At(node)];
   }
-  return nullptr;
 }
 
-std::int32_t Transition(const TSubstringIndex& index, std::int32_t state, unsigned char byte) {
-  const std::int32_t* target = FindTarget(index, state, byte);
-  return target == nullptr ? -1 : *target;
+// A node of the level being built: the patterns (a range of order) that
+// begin with its text.
+struct TPatternRange {
+  std::size_t Begin = 0;
+  std::size_t End = 0;
+};
+
+using TPatterns = std::vector<std::string_view>;
+
+// What BuildTrie works with: the pattern numbers, grouped by node, and room
+// for sorting a group.
+struct TTrieBuild {
+  std::vector<std::int32_t> Order;
+  std::vector<std::uint64_t> Keys;
+  std::vector<std::int32_t> Spare;
+};
+
+unsigned char ByteAt(const TPatterns& patterns, std::int32_t pattern, std::size_t depth) {
+  return static_cast<unsigned char>(patterns[At(pattern)][depth]);
 }
 
-// Adds a transition that does not exist yet.
-void AddTransition(TSubstringIndex& index, std::int32_t state, unsigned char byte,
-                   std::int32_t target) {
-  if (state == kRoot) {
-    index.RootTargets[byte] = target;
+// Sorts Order[begin, end) by each pattern's byte at depth; the order within
+// one byte does not matter, since the next level sorts again.
+void SortByByte(TTrieBuild& build, const TPatterns& patterns, std::size_t begin, std::size_t end,
+                std::size_t depth) {
+  const std::size_t count = end - begin;
+  if (count < 256) {
+    // Byte and number in one key: a sort of plain integers.
+    build.Keys.clear();
+    for (std::size_t k = begin; k < end; ++k) {
+      const std::int32_t pattern = build.Order[k];
+      build.Keys.push_back(std::uint64_t{ByteAt(patterns, pattern, depth)} << 32 |
+                           static_cast<std::uint32_t>(pattern));
+    }
+    std::sort(build.Keys.begin(), build.Keys.end());
+    for (std::size_t k = 0; k < count; ++k) {
+      build.Order[begin + k] = static_cast<std::int32_t>(build.Keys[k] & 0xFFFFFFFFu);
+    }
     return;
   }
-  TIndexState& from = StateAt(index, state);
-  if (from.OwnTarget < 0) {
-    from.OwnTarget = target;
-    from.OwnByte = byte;
-    return;
+  // A counting sort: linear, and the table is paid for by the many patterns.
+  std::array<std::size_t, 257> start{};
+  for (std::size_t k = begin; k < end; ++k) ++start[ByteAt(patterns, build.Order[k], depth) + 1u];
+  for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+  build.Spare.resize(count);
+  for (std::size_t k = begin; k < end; ++k) {
+    const std::int32_t pattern = build.Order[k];
+    build.Spare[start[ByteAt(patterns, pattern, depth)]++] = pattern;
   }
-  index.Edges.push_back(TIndexEdge{target, from.MoreEdges, byte});
-  from.MoreEdges = static_cast<std::int32_t>(index.Edges.size() - 1);
+  std::copy(build.Spare.begin(), build.Spare.end(),
+            build.Order.begin() + static_cast<std::ptrdiff_t>(begin));
 }
 
-// Points the transition from state by byte at clone when it points at q.
-bool RedirectTransition(TSubstringIndex& index, std::int32_t state, unsigned char byte,
-                        std::int32_t q, std::int32_t clone) {
-  std::int32_t* target = FindTarget(index, state, byte);
-  if (target == nullptr || *target != q) return false;
-  *target = clone;
-  return true;
-}
-
-std::int32_t AddState(TSubstringIndex& index, std::int32_t length, std::int32_t link) {
-  TIndexState s;
-  s.Length = length;
-  s.Link = link;
-  index.States.push_back(s);
-  return static_cast<std::int32_t>(index.States.size() - 1);
-}
-
-// A new state with the same edges as q (q is never the root).
-std::int32_t CloneState(TSubstringIndex& index, std::int32_t q, std::int32_t length) {
-  const std::int32_t clone = AddState(index, length, StateAt(index, q).Link);
-  const TIndexState original = StateAt(index, q);
-  if (original.OwnTarget >= 0) AddTransition(index, clone, original.OwnByte, original.OwnTarget);
-  for (std::int32_t e = original.MoreEdges; e >= 0;
-       e = index.Edges[static_cast<std::size_t>(e)].Next) {
-    const TIndexEdge edge = index.Edges[static_cast<std::size_t>(e)];
-    AddTransition(index, clone, edge.Byte, edge.Target);
+// Builds the trie level by level, a radix sort of the patterns from their
+// first byte on: the patterns of a node that go on are grouped by their
+// next byte, one child per group.
+void BuildTrie(TSubstringIndex& index, TTrieBuild& build, const TPatterns& patterns) {
+  std::vector<TPatternRange> level{{0, build.Order.size()}};
+  std::vector<TPatternRange> next;
+  index.EdgeByte.push_back(0);  // the root has no edge
+  auto nextNode = static_cast<std::int32_t>(1);
+  auto node = static_cast<std::int32_t>(0);
+  for (std::size_t depth = 0; !level.empty(); ++depth) {
+    next.clear();
+    for (TPatternRange range : level) {
+      index.FirstChild.push_back(nextNode);
+      const auto order = build.Order.begin();
+      const auto goesOn = std::partition(order + static_cast<std::ptrdiff_t>(range.Begin),
+                                         order + static_cast<std::ptrdiff_t>(range.End),
+                                         [&patterns, depth](std::int32_t pattern) {
+                                           return patterns[At(pattern)].size() == depth;
+                                         });
+      for (auto ended = order + static_cast<std::ptrdiff_t>(range.Begin); ended != goesOn;
+           ++ended) {
+        index.PatternNode[At(*ended)] = node;
+      }
+      range.Begin = static_cast<std::size_t>(goesOn - order);
+      // Long shared prefixes give chains of nodes with one child: no sort.
+      bool oneByte = true;
+      for (std::size_t k = range.Begin + 1; k < range.End && oneByte; ++k) {
+        oneByte = ByteAt(patterns, build.Order[k], depth) ==
+                  ByteAt(patterns, build.Order[range.Begin], depth);
+      }
+      if (!oneByte) SortByByte(build, patterns, range.Begin, range.End, depth);
+      while (range.Begin < range.End) {
+        const unsigned char byte = ByteAt(patterns, build.Order[range.Begin], depth);
+        std::size_t end = range.Begin + 1;
+        while (end < range.End && ByteAt(patterns, build.Order[end], depth) == byte) ++end;
+        index.EdgeByte.push_back(byte);
+        next.push_back({range.Begin, end});
+        ++nextNode;
+        range.Begin = end;
+      }
+      ++node;
+    }
+    level.swap(next);
   }
-  return clone;
+  index.FirstChild.push_back(nextNode);
 }
 
-void AppendByte(TSubstringIndex& index, unsigned char byte) {
-  const std::int32_t current = AddState(index, StateAt(index, index.LastState).Length + 1, -1);
-  std::int32_t p = index.LastState;
-  while (p >= 0 && Transition(index, p, byte) < 0) {
-    AddTransition(index, p, byte, current);
-    p = StateAt(index, p).Link;
-  }
-  if (p < 0) {
-    StateAt(index, current).Link = kRoot;
-  } else {
-    const std::int32_t q = Transition(index, p, byte);
-    const std::int32_t length = StateAt(index, p).Length + 1;
-    if (StateAt(index, q).Length == length) {
-      StateAt(index, current).Link = q;
-    } else {
-      // q also stands for longer substrings; split off the shorter ones.
-      const std::int32_t clone = CloneState(index, q, length);
-      while (p >= 0 && RedirectTransition(index, p, byte, q, clone)) p = StateAt(index, p).Link;
-      StateAt(index, q).Link = clone;
-      StateAt(index, current).Link = clone;
+// In breadth-first order every shorter node's link is known before a longer
+// one needs it.
+void LinkFallbacks(TSubstringIndex& index) {
+  const std::size_t nodes = index.EdgeByte.size();
+  index.Fallback.assign(nodes, kRoot);
+  for (std::size_t parent = 0; parent < nodes; ++parent) {
+    for (std::int32_t child = index.FirstChild[parent]; child < index.FirstChild[parent + 1];
+         ++child) {
+      const unsigned char byte = index.EdgeByte[At(child)];
+      if (parent == kRoot) {
+        index.RootChild[byte] = child;
+        continue;
+      }
+      index.Fallback[At(child)] = Step(index, index.Fallback[parent], byte);
     }
   }
-  index.LastState = current;
 }
 
 }  // namespace
 
-void SubstringIndexReset(TSubstringIndex& index) {
-  index.States.assign(1, TIndexState{});
-  index.Edges.clear();
-  index.RootTargets.assign(256, -1);
-  index.LastState = kRoot;
-}
-
-void SubstringIndexReserve(TSubstringIndex& index, std::size_t textLength) {
-  // A text of n bytes needs at most 2n states and 3n transitions, at least
-  // one per state but the last held in the state. Reserved room that is
-  // never written is address space only, not memory.
-  index.States.reserve(2 * textLength + 2);
-  index.Edges.reserve(2 * textLength + 2);
+void SubstringIndexBuild(TSubstringIndex& index, const std::vector<std::string_view>& patterns) {
+  index = TSubstringIndex{};
+  index.RootChild.assign(256, -1);
+  index.PatternNode.assign(patterns.size(), kRoot);
+  TTrieBuild build;
+  build.Order.resize(patterns.size());
+  std::iota(build.Order.begin(), build.Order.end(), 0);
+  BuildTrie(index, build, patterns);
+  LinkFallbacks(index);
+  index.Seen.assign(index.EdgeByte.size(), 0);
+  index.Seen[kRoot] = 1;
 }
 
 void SubstringIndexAppend(TSubstringIndex& index, std::string_view text) {
-  if (index.States.empty()) SubstringIndexReset(index);
-  for (char c : text) AppendByte(index, static_cast<unsigned char>(c));
+  if (index.Seen.empty()) return;  // never built: no patterns to tell of
+  std::int32_t state = index.State;
+  for (char c : text) {
+    state = Step(index, state, static_cast<unsigned char>(c));
+    // Every node on the fallback chain ends here too. A node already seen
+    // had its whole chain marked then, so the walk stops there.
+    for (std::int32_t node = state; index.Seen[At(node)] == 0; node = index.Fallback[At(node)]) {
+      index.Seen[At(node)] = 1;
+    }
+  }
+  index.State = state;
 }
 
-bool SubstringIndexContains(const TSubstringIndex& index, std::string_view pattern) {
-  if (pattern.empty()) return true;
-  if (index.States.empty()) return false;
-  std::int32_t state = kRoot;
-  for (char c : pattern) {
-    state = Transition(index, state, static_cast<unsigned char>(c));
-    if (state < 0) return false;
-  }
-  return true;
+bool SubstringIndexContains(const TSubstringIndex& index, std::size_t pattern) {
+  return index.Seen[At(index.PatternNode[pattern])] != 0;
 }
 
 }  // namespace corvane

@@ -27,44 +27,157 @@ bool OccursBeforeBlank(std::string_view text, std::string_view word) {
   return false;
 }
 
-// The most DistinctList can grow to over the range: every shown text quoted,
-// with its blank.
-std::size_t ListLengthBound(const TParamStatusArray& table, std::int64_t first, std::int64_t last) {
-  std::size_t bound = 0;
-  for (std::int64_t k = first; k <= last; ++k) {
-    bound += table[static_cast<std::size_t>(k)].Text.size() + 5;
-  }
-  return bound;
+// The bytes each list of a pass will hold, counted before any is filled so
+// that each is allocated once: a string grown by doubling holds up to twice
+// its text, and briefly a copy of it, and over thousands of arguments that
+// made the lists take several times the argument bytes.
+struct TListSizes {
+  std::size_t Shown = 0;  // every list of the range that takes each argument
+  std::size_t NonEmpty = 0;
+  std::size_t Other = 0;
+  std::size_t OutOfRange = 0;
+  std::size_t Positional = 0;
+  std::size_t ByStatus[psPositional + 1] = {};
+};
+
+bool NeedsQuotes(std::string_view text) {
+  return text.empty() || text.find(' ') != std::string_view::npos;
 }
 
-void AddShownText(TParamStatisticsRec& rec, TSubstringIndex& distinctIndex,
-                  const TParamStatusRec& arg) {
-  AddToParamList(rec.AllCount, rec.AllList, arg.Text);
-  const std::string_view shown =
-      arg.Text.empty() ? std::string_view("\"\"") : std::string_view(arg.Text);
-  if (!arg.Text.empty()) AddToParamList(rec.NonEmptyCount, rec.NonEmptyList, arg.Text);
+// The item an argument adds to a list: its text, quoted when it is empty or
+// holds a blank, and a blank. An empty argument's shown text "" gives the
+// same bytes as the empty text quoted.
+std::size_t ItemSize(std::string_view text) { return text.size() + (NeedsQuotes(text) ? 3 : 1); }
 
-  // The index holds DistinctList lower-cased, so each argument costs its own
-  // length instead of a search through the whole list.
-  if (!SubstringIndexContains(distinctIndex, LowerAscii(shown))) {
-    std::size_t before = rec.DistinctList.size();
-    AddToParamList(rec.DistinctCount, rec.DistinctList, shown);
-    SubstringIndexAppend(distinctIndex,
-                         LowerAscii(std::string_view(rec.DistinctList).substr(before)));
+void AppendItem(std::uint16_t& counter, std::string& list, std::string_view text, bool quoted) {
+  if (counter < kCounterMax) ++counter;
+  if (quoted) list.push_back('"');
+  list.append(text);
+  if (quoted) list.push_back('"');
+  list.push_back(' ');
+}
+
+TListSizes MeasureLists(const TParamStatusArray& table, std::int64_t first, std::int64_t last) {
+  TListSizes sizes;
+  for (std::size_t k = 0; k < table.size(); ++k) {
+    const TParamStatusRec& arg = table[k];
+    const std::size_t item = ItemSize(arg.Text);
+    const auto at = static_cast<std::int64_t>(k);
+    if (at < first || at > last) {
+      sizes.OutOfRange += item;
+      if (arg.Status == psPositional) sizes.Positional += item;
+      continue;
+    }
+    sizes.Shown += item;
+    if (!arg.Text.empty()) sizes.NonEmpty += item;
+    if (arg.Status != psOption && arg.Status != psOptionValue) sizes.Other += item;
+    if (arg.Status >= psUnclaimed && arg.Status <= psPositional) sizes.ByStatus[arg.Status] += item;
+  }
+  return sizes;
+}
+
+void ReserveLists(TParamStatisticsRec& rec, const TListSizes& sizes) {
+  rec.AllList.reserve(sizes.Shown);
+  // At most every argument is distinct.
+  rec.DistinctList.reserve(sizes.Shown);
+  rec.NonEmptyList.reserve(sizes.NonEmpty);
+  rec.ShownList.reserve(sizes.Shown);
+  rec.OptionList.reserve(sizes.ByStatus[psOption]);
+  rec.ValueList.reserve(sizes.ByStatus[psOptionValue]);
+  rec.OtherList.reserve(sizes.Other);
+  rec.AttachedList.reserve(sizes.ByStatus[psOptionWithValue]);
+  rec.IncompleteList.reserve(sizes.ByStatus[psIncomplete]);
+  rec.InvalidList.reserve(sizes.ByStatus[psUnclaimed]);
+  rec.OutOfRangeList.reserve(sizes.OutOfRange);
+  rec.PositionalList.reserve(sizes.Positional + sizes.ByStatus[psPositional]);
+}
+
+std::string_view ShownText(const TParamStatusRec& arg) {
+  return arg.Text.empty() ? std::string_view("\"\"") : std::string_view(arg.Text);
+}
+
+// Up to this many arguments times bytes of list at most, searching the list
+// itself for each argument costs fewer instructions than building the index
+// (measured: the crossing lies between 1,800 and 3,500).
+constexpr std::size_t kPlainSearchLimit = 2048;
+
+// Whether pattern, lower-cased, occurs in text, lower-cased.
+bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
+  if (pattern.size() > text.size()) return false;
+  for (std::size_t at = 0; at + pattern.size() <= text.size(); ++at) {
+    std::size_t k = 0;
+    while (k < pattern.size() && LowerAsciiChar(text[at + k]) == LowerAsciiChar(pattern[k])) ++k;
+    if (k == pattern.size()) return true;
+  }
+  return false;
+}
+
+// DistinctList's test: the index when there is one, else the list itself.
+// The index holds the list lower-cased and knows each argument by its place
+// in the range.
+struct TDistinctTest {
+  bool Indexed = false;
+  TSubstringIndex Index;
+  std::string Fed;  // the item last fed to the index, kept for its room
+};
+
+void PrepareDistinctTest(TDistinctTest& test, const TParamStatusArray& table, std::int64_t first,
+                         std::int64_t last, std::size_t listBound) {
+  const auto count = static_cast<std::size_t>(last - first + 1);
+  test.Indexed = count * listBound > kPlainSearchLimit;
+  if (!test.Indexed) return;
+  std::size_t bytes = 0;
+  for (std::int64_t k = first; k <= last; ++k) {
+    bytes += ShownText(table[static_cast<std::size_t>(k)]).size();
+  }
+  // One lower-cased copy of every shown text, for the time of the build.
+  std::string lowered;
+  lowered.reserve(bytes);
+  std::vector<std::string_view> patterns;
+  patterns.reserve(count);
+  for (std::int64_t k = first; k <= last; ++k) {
+    const std::string_view shown = ShownText(table[static_cast<std::size_t>(k)]);
+    const std::size_t at = lowered.size();
+    for (char c : shown) lowered += LowerAsciiChar(c);
+    patterns.emplace_back(lowered.data() + at, shown.size());
+  }
+  SubstringIndexBuild(test.Index, patterns);
+}
+
+void AddShownText(TParamStatisticsRec& rec, TDistinctTest& distinct, std::size_t place,
+                  const TParamStatusRec& arg) {
+  const bool quoted = NeedsQuotes(arg.Text);
+  const std::string_view shown = ShownText(arg);
+  // The shown text "" of an empty argument is appended as it is: the same
+  // bytes the quotes would give.
+  const std::string_view text = arg.Text;
+  AppendItem(rec.AllCount, rec.AllList, text, quoted);
+  if (!arg.Text.empty()) AppendItem(rec.NonEmptyCount, rec.NonEmptyList, text, quoted);
+
+  const bool known = distinct.Indexed ? SubstringIndexContains(distinct.Index, place)
+                                      : ContainsIgnoringCase(rec.DistinctList, shown);
+  if (!known) {
+    const std::size_t before = rec.DistinctList.size();
+    AppendItem(rec.DistinctCount, rec.DistinctList, text, quoted);
+    if (distinct.Indexed) {
+      distinct.Fed.assign(rec.DistinctList, before);
+      for (char& c : distinct.Fed) c = LowerAsciiChar(c);
+      SubstringIndexAppend(distinct.Index, distinct.Fed);
+    }
   }
 
   if (arg.Status != psOption && arg.Status != psOptionValue) {
-    AddToParamList(rec.OtherCount, rec.OtherList, shown);
+    AppendItem(rec.OtherCount, rec.OtherList, text, quoted);
   }
-  AddToParamList(rec.ShownCount, rec.ShownList, shown);
+  AppendItem(rec.ShownCount, rec.ShownList, text, quoted);
   // clang-format off
   switch (arg.Status) {
-    case psUnclaimed: AddToParamList(rec.InvalidCount, rec.InvalidList, shown); break;
-    case psOption: AddToParamList(rec.OptionCount, rec.OptionList, shown); break;
-    case psOptionValue: AddToParamList(rec.ValueCount, rec.ValueList, shown); break;
-    case psOptionWithValue: AddToParamList(rec.AttachedCount, rec.AttachedList, shown); break;
-    case psIncomplete: AddToParamList(rec.IncompleteCount, rec.IncompleteList, shown); break;
-    case psPositional: AddToParamList(rec.PositionalCount, rec.PositionalList, shown); break;
+    case psUnclaimed: AppendItem(rec.InvalidCount, rec.InvalidList, text, quoted); break;
+    case psOption: AppendItem(rec.OptionCount, rec.OptionList, text, quoted); break;
+    case psOptionValue: AppendItem(rec.ValueCount, rec.ValueList, text, quoted); break;
+    case psOptionWithValue: AppendItem(rec.AttachedCount, rec.AttachedList, text, quoted); break;
+    case psIncomplete: AppendItem(rec.IncompleteCount, rec.IncompleteList, text, quoted); break;
+    case psPositional: AppendItem(rec.PositionalCount, rec.PositionalList, text, quoted); break;
   }
   // clang-format on
 }
@@ -100,9 +213,7 @@ void CheckKnownOptions(TParamStatisticsRec& rec, bool checkKnown) {
 }  // namespace
 
 void AddToParamList(std::uint16_t& counter, std::string& list, std::string_view text) {
-  if (counter < kCounterMax) ++counter;
-  AppendQuotedIfSpaced(list, text);
-  list += ' ';
+  AppendItem(counter, list, text, NeedsQuotes(text));
 }
 
 void BuildInfoAliases(std::string& out, const std::string& all, std::string_view standard) {
@@ -138,19 +249,21 @@ void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray
     record.FirstIndex = SaturatedIndex(first);
     record.LastIndex = SaturatedIndex(last);
 
-    TSubstringIndex distinctIndex;
-    SubstringIndexReset(distinctIndex);
-    SubstringIndexReserve(distinctIndex, ListLengthBound(table, first, last));
+    const TListSizes sizes = MeasureLists(table, first, last);
+    ReserveLists(record, sizes);
+    TDistinctTest distinct;
+    PrepareDistinctTest(distinct, table, first, last, sizes.Shown);
     for (std::int64_t k = 0; k <= highest; ++k) {
       const TParamStatusRec& arg = table[static_cast<std::size_t>(k)];
       if (k < first || k > last) {
-        AddToParamList(record.OutOfRangeCount, record.OutOfRangeList, arg.Text);
+        const bool quoted = NeedsQuotes(arg.Text);
+        AppendItem(record.OutOfRangeCount, record.OutOfRangeList, arg.Text, quoted);
         if (arg.Status == psPositional) {
-          AddToParamList(record.PositionalCount, record.PositionalList, arg.Text);
+          AppendItem(record.PositionalCount, record.PositionalList, arg.Text, quoted);
         }
         continue;
       }
-      AddShownText(record, distinctIndex, arg);
+      AddShownText(record, distinct, static_cast<std::size_t>(k - first), arg);
       ++validated;
     }
   }

@@ -2,6 +2,8 @@
 // the text rules every system shares.
 #include "core/platform/platform.h"
 
+#include <new>
+
 #include "core/platform/platform_os.h"
 
 namespace corvane {
@@ -12,6 +14,11 @@ std::vector<std::string> Arguments;
 std::string ProgramName;
 std::string ExecutablePath;
 
+// Nothing catches a failed allocation, and a run refused memory has nothing
+// left to do: one line and a status of its own, not an exception nobody
+// handles (an abort, maybe a core dump).
+[[noreturn]] void EndOutOfMemory() { PlatformFatalError("out of memory", OutOfMemoryStatus); }
+
 }  // namespace
 
 void PlatformSetArguments(int argc, const char* const* argv) {
@@ -19,11 +26,16 @@ void PlatformSetArguments(int argc, const char* const* argv) {
   // exactly the ANSI code page bytes the raw command line shows;
   // CommandLineToArgvW splits by slightly different rules and would need a
   // lossy conversion back.
-  Arguments.clear();
-  if (argc > 1) Arguments.assign(argv + 1, argv + argc);
+  // Taken over before the copies below, the first allocations that grow with
+  // the command line, so that every tool on the core has it from its start.
+  std::set_new_handler(EndOutOfMemory);
   ProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
   // Start-up and the identity both need it; the system is asked once.
   ExecutablePath = OsExecutablePath();
+  // Copied after the name, so that a run refused memory for them can say
+  // which program it was.
+  Arguments.clear();
+  if (argc > 1) Arguments.assign(argv + 1, argv + argc);
 }
 
 const std::vector<std::string>& PlatformArguments() { return Arguments; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -73,7 +74,15 @@ void ExpectRun(const TRunCase& c) {
       SKIP_UNDER_LAUNCHER("a Windows program gets arguments beyond ASCII in its ANSI code page");
     }
   }
-  TToolResult r = RunTool(c.Args);
+  TToolRun how;
+  how.AddressSpace = c.AddressSpace;
+  if (how.AddressSpace > 0) {
+    SKIP_UNDER_LAUNCHER("the launcher needs address space of its own");
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "a sanitized program reserves terabytes of address space";
+#endif
+  }
+  TToolResult r = RunTool(c.Args, how);
   SCOPED_TRACE(r.CommandLine.substr(0, 200));
   EXPECT_EQ(r.ExitStatus, c.Code);
   EXPECT_EQ(r.Out, c.Out);
@@ -114,6 +123,10 @@ TToolResult RunTool(const std::vector<std::string>& args, const TToolRun& how) {
   pid_t pid = fork();
   if (pid == 0) {
     setsid();  // no controlling terminal
+    if (how.AddressSpace > 0) {
+      const rlimit limit{how.AddressSpace, how.AddressSpace};
+      setrlimit(RLIMIT_AS, &limit);
+    }
     signal(SIGPIPE, SIG_DFL);
     dup2(inPipe[0], 0);
     if (how.CloseStdout) {

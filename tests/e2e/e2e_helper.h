@@ -4,6 +4,7 @@
 // LINEWRIGHT_E2E_LAUNCHER when that is set (the Wine loader for the Windows build).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct TToolRun {
   bool CloseStdout = false;              // start with standard output closed
   bool CloseReadEarly = false;           // read one chunk of standard output, then close the pipe
   std::vector<std::string> Env;          // NAME=value entries that win over the test's own
+  std::size_t AddressSpace = 0;          // bytes the program may map (RLIMIT_AS); 0: no limit
   double TimeoutSeconds = 30;
 };
 
@@ -49,11 +51,14 @@ std::string Repeat(int count, const std::string& line);
 // A run with its outcome: status 0, exactly Out on standard output and nothing
 // on standard error; or status Code, nothing on standard output and Complaint
 // within standard error. Arguments beyond ASCII skip the test under a launcher:
-// a Windows program gets them in its ANSI code page.
+// a Windows program gets them in its ANSI code page. A case run in a limited
+// address space is skipped under a launcher and in sanitized builds, whose
+// programs need far more address space than memory.
 struct TRunCase {
   std::vector<std::string> Args;
   std::string Out;
   int Code = 0;
   std::string Complaint = {};
+  std::size_t AddressSpace = 0;
 };
 void ExpectRun(const TRunCase& c);

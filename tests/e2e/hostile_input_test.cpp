@@ -24,6 +24,26 @@ std::string Unclaimed(const std::string& arg) {
   return "\r\nInvalid Parameters Provided: " + arg + " \r\n";
 }
 
+// After the character and the length, 14 distinct arguments as long as the
+// system allows, or 100,000 short ones: the validation keeps each argument
+// in many lists, and more than once. Unclaimed, all are listed.
+std::vector<std::string> UnclaimedArguments(int count, std::size_t length) {
+  std::vector<std::string> args = {"=", "50"};
+  for (int k = 1; k <= count; ++k) {
+    const std::string number = std::to_string(k);
+    args.push_back(std::string(length > number.size() ? length - number.size() : 1, 'a') + number);
+  }
+  return args;
+}
+std::string UnclaimedList(const std::vector<std::string>& args) {
+  std::string list = args[2];
+  for (std::size_t k = 3; k < args.size(); ++k) list += " " + args[k];
+  return list;
+}
+const std::vector<std::string> kLongArguments = UnclaimedArguments(14, kLongestArgument);
+const std::vector<std::string> kManyArguments = UnclaimedArguments(100000, 2);
+const std::size_t kMiB = 1024 * 1024;
+
 const TRunCase kEdgeCases[] = {
     // The longest argument: as the length it is no number, so the length is 0.
     {{"=", kX}, "", 65, kLengthComplaint},
@@ -70,6 +90,12 @@ const TRunCase kEdgeCases[] = {
     // nor is a two-byte character after "-" the letter c.
     {{"=", "3", "-\xc3\x87=x"}, "", 65, Unclaimed("-\xc3\x87=x")},
     {{"=", "\xef\xbc\x95"}, "", 65, kLengthComplaint},  // a full-width digit five
+    // Their memory stays a small multiple of their bytes: the whole report in
+    // 48 MiB of address space; in 12 MiB, one line and a status of its own.
+    {kLongArguments, "", 65, Unclaimed(UnclaimedList(kLongArguments)), 48 * kMiB},
+    {kManyArguments, "", 65, Unclaimed(UnclaimedList(kManyArguments)), 48 * kMiB},
+    {kLongArguments, "", 71, ProgramBaseName() + ": out of memory\r\n", 12 * kMiB},
+    {kManyArguments, "", 71, ProgramBaseName() + ": out of memory\r\n", 12 * kMiB},
 };
 
 class EdgeArguments : public ::testing::TestWithParam<TRunCase> {};
