@@ -6,7 +6,9 @@
 // each option claims, what the positional slots hold, the order of the
 // checks. From it follows the exit code, the generated lines byte for byte,
 // the complaint of a syntax error and which stream may carry what. The model
-// is written from the command-line rules, not from the program's code.
+// is written from the command-line rules, not from the program's code; the
+// option table, the exit codes, the complaints and the help it takes from
+// tests/support, where the unit and end-to-end tests find them too.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +19,12 @@
 
 #include "fuzz/reference_number.h"
 #include "linewright_version.h"
+#include "tests/support/expected_help.h"
+#include "tests/support/expected_rules.h"
 
 namespace fuzzcheck {
+
+using namespace expected;
 
 // Everything a run leaves that can be checked from outside.
 struct TProgramOutcomeRec {
@@ -53,40 +59,22 @@ inline std::vector<std::string> SplitFuzzArguments(const std::uint8_t* data, std
 
 enum TModelStatus { msUnclaimed, msOption, msValue, msOptionWithValue, msIncomplete, msPositional };
 
-struct TModelOptionRec {
-  std::string_view Aliases;
-  int ValuesTaken;
-  bool Required;
-};
-
-// The program's options in the order they are searched.
-inline constexpr TModelOptionRec kModelOptions[] = {
-    {"DEBUG DEBUG-MODE", 0, false},       {"ERROR-DELAY", 1, false},
-    {"AUDIBLE-ERROR", 1, false},          {"H HELP ? H2 HELP2 ??", 0, false},
-    {"V VERBOSE BUILD H2 HELP2 ??", 0, false}, {"VERSION-ONLY BUILD-ONLY", 0, false},
-    {"I INFO", 0, false},                 {"B BANNER", 0, false},
-    {"L LEN LENGTH", 0, false},           {"C CHAR", 1, true},
-    {"N NUMBER QUANTITY", 1, false},
-};
-enum TModelOptionIndex {
-  moDebug, moErrorDelay, moAudibleError, moHelp, moVerbose, moVersionOnly,
-  moInfo, moBanner, moLength, moChar, moNumber, moCount
-};
-
 struct TModelFoundRec {
   bool Found = false;
   std::string Value;
 };
 
 struct TModelRunRec {
-  TModelFoundRec Options[moCount];
+  TModelFoundRec Options[opCount];
   std::vector<TModelStatus> Status;
   char Char = 0;
   std::int32_t Length = 0;
   std::int32_t Lines = 0;
 };
 
-inline char ModelFold(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char ModelFold(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 inline bool ModelSameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -141,7 +129,8 @@ inline std::vector<std::string_view> ModelAliases(std::string_view list) {
 
 // One option search over the whole command line: the first argument that
 // spells the option wins; its value is attached or the next argument.
-inline TModelFoundRec ModelSearch(const TModelOptionRec& option, const std::vector<std::string>& args,
+inline TModelFoundRec ModelSearch(const TOptionRuleRec& option,
+                                  const std::vector<std::string>& args,
                                   std::vector<TModelStatus>& status) {
   TModelFoundRec rec;
   const std::size_t n = args.size();
@@ -198,16 +187,16 @@ inline TModelRunRec ModelRun(const std::vector<std::string>& args) {
         static_cast<std::uint32_t>(fuzzref::ReferenceNumberDef(args[1], 0)));
     run.Status[1] = msPositional;
   }
-  for (int k = 0; k < moCount; ++k) run.Options[k] = ModelSearch(kModelOptions[k], args, run.Status);
-  run.Lines =
-      static_cast<std::int32_t>(fuzzref::ReferenceNumberRange(run.Options[moNumber].Value, 1, 0, 1000));
-  const TModelFoundRec& charOption = run.Options[moChar];
+  for (int k = 0; k < opCount; ++k) run.Options[k] = ModelSearch(kOptions[k], args, run.Status);
+  run.Lines = static_cast<std::int32_t>(fuzzref::ReferenceNumberRange(
+      run.Options[opNumber].Value, kDefaultLines, kMinLines, kMaxLines));
+  const TModelFoundRec& charOption = run.Options[opChar];
   if (charOption.Found && !charOption.Value.empty()) run.Char = charOption.Value[0];
   return run;
 }
 
-inline std::string ModelList(const std::vector<std::string>& args, const std::vector<TModelStatus>& status,
-                             TModelStatus wanted) {
+inline std::string ModelList(const std::vector<std::string>& args,
+                             const std::vector<TModelStatus>& status, TModelStatus wanted) {
   std::string list;
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (status[k] != wanted) continue;
@@ -245,7 +234,9 @@ inline std::string CheckLineShape(const std::string& out) {
   const std::string line = out.substr(0, firstEnd + 2);
   if (out.size() % line.size() != 0) return "generated lines differ in length";
   const std::size_t count = out.size() / line.size();
-  if (count > 1000) return "more than 1000 lines generated";
+  if (count > static_cast<std::size_t>(kMaxLines)) {
+    return "more than " + std::to_string(kMaxLines) + " lines generated";
+  }
   for (std::size_t k = 0; k < count; ++k) {
     if (out.compare(k * line.size(), line.size(), line) != 0) return "generated lines differ";
   }
@@ -256,8 +247,9 @@ inline std::string CheckLineShape(const std::string& out) {
   if (mark != std::string_view::npos && body.substr(mark + 9) == std::to_string(mark)) {
     body = body.substr(0, mark);
   }
-  if (body.empty() || body.size() > 1024) {
-    return "line length " + std::to_string(body.size()) + " outside 1..1024";
+  if (body.empty() || body.size() > static_cast<std::size_t>(kMaxLength)) {
+    return "line length " + std::to_string(body.size()) + " outside 1.." +
+           std::to_string(kMaxLength);
   }
   if (body.find_first_not_of(body[0]) != std::string_view::npos) {
     return "line is not one repeated byte (or its length suffix is wrong)";
@@ -265,70 +257,73 @@ inline std::string CheckLineShape(const std::string& out) {
   return "";
 }
 
-inline std::string CheckProgramRun(const std::vector<std::string>& args, const TProgramOutcomeRec& run,
-                                   const std::string& baseName) {
+inline std::string CheckProgramRun(const std::vector<std::string>& args,
+                                   const TProgramOutcomeRec& run, const std::string& baseName) {
   const int code = run.ExitCode;
-  if (code != 0 && code != 64 && code != 65 && code != 67 && code != 255) {
-    return "exit code " + std::to_string(code) + " is none of 0, 64, 65, 67, 255";
+  const bool errorCode = code == kExitMissing || code == kExitIncomplete || code == kExitInvalid;
+  if (code != kExitDone && !errorCode && code != kExitHelp) {
+    return "exit code " + std::to_string(code) + " is none the program has";
   }
-  if (code == 64 || code == 65 || code == 67) {
+  if (errorCode) {
     if (!run.Out.empty()) return "standard output not empty after a syntax error";
   }
-  if (code == 0) {
+  if (code == kExitDone) {
     std::string shape = CheckLineShape(run.Out);
     if (!shape.empty()) return shape;
   }
-  const std::string heading = "-----------\r\nCMD SYNTAX:\r\n-----------\r\n";
-  if (code == 255 && !StartsWith(run.Out, heading)) return "help does not start with its heading";
+  const std::string heading = HelpBytes(kHelpHeading, "");
+  if (code == kExitHelp && !StartsWith(run.Out, heading))
+    return "help does not start with its heading";
 
   const TModelRunRec model = ModelRun(args);
   const auto found = [&model](int option) { return model.Options[option].Found; };
-  const bool infoRequested = found(moHelp) || found(moVersionOnly) || found(moInfo);
-  int expected = 0;
+  const bool infoRequested = found(opHelp) || found(opVersionOnly) || found(opInfo);
+  int due = kExitDone;
   std::string complaint;
   if (!infoRequested) {
     const std::string incomplete = ModelList(args, model.Status, msIncomplete);
     const std::string invalid = ModelList(args, model.Status, msUnclaimed);
     if (args.size() < 2) {
-      expected = 64;
-      complaint = "Missing Essential Parameters (e.g. <character> <length> -H --HELP -? --H2 --HELP2 --?? "
-                  "--VERSION-ONLY --BUILD-ONLY --INFO)";
+      due = kExitMissing;
+      complaint = MissingComplaint();
     } else if (!incomplete.empty()) {
-      expected = 67;
-      complaint = "Incomplete Parameters Provided: " + incomplete;
+      due = kExitIncomplete;
+      complaint = IncompleteComplaint(incomplete);
     } else if (!invalid.empty()) {
-      expected = 65;
-      complaint = "Invalid Parameters Provided: " + invalid;
+      due = kExitInvalid;
+      complaint = InvalidComplaint(invalid);
     } else if (model.Length < 1) {
-      expected = 65;
-      complaint = "Invalid Parameters Provided:  String length must be a positive number > 0";
+      due = kExitInvalid;
+      complaint = kBadLengthComplaint;
     }
-  } else if (found(moHelp)) {
-    expected = 255;
+  } else if (found(opHelp)) {
+    due = kExitHelp;
   }
-  if (code != expected) {
-    return "exit code " + std::to_string(code) + ", the command line calls for " + std::to_string(expected);
+  if (code != due) {
+    return "exit code " + std::to_string(code) + ", the command line calls for " +
+           std::to_string(due);
   }
 
   const std::string banner = baseName + " v" LINEWRIGHT_VERSION;
   const bool syntaxError = !complaint.empty();
   if (syntaxError) {
     if (!StartsWith(run.Err, banner)) return "syntax error report not preceded by the banner";
-    if (!Contains(run.Err, "\r\n" + complaint + "\r\n")) return "report lacks the complaint: " + complaint;
-    const std::string pointer =
-        "For more details, please type: " + baseName + " -?  OR  " + baseName + " --??\r\n";
-    if (!EndsWith(run.Err, pointer)) return "syntax error not followed by the short help";
-  } else if (code == 255) {
-    const bool extended = Contains(run.Out, "EXIT/RETURN CODES:");
-    if (extended != found(moVerbose)) return "help form does not follow the verbose option";
+    if (!Contains(run.Err, "\r\n" + complaint + "\r\n"))
+      return "report lacks the complaint: " + complaint;
+    if (!EndsWith(run.Err, ExpectedHelp(hfShort, baseName)))
+      return "syntax error not followed by the short help";
+  } else if (code == kExitHelp) {
+    if (run.Out != ExpectedHelp(found(opVerbose) ? hfExtended : hfFull, baseName)) {
+      return "help is not the form the verbose option calls for";
+    }
     if (!StartsWith(run.Err, banner)) return "help not preceded by the banner";
-  } else if (found(moVersionOnly) || found(moInfo)) {
+  } else if (found(opVersionOnly) || found(opInfo)) {
     if (!run.Out.empty()) return "information path wrote to standard output";
     if (!StartsWith(run.Err, banner)) return "information path did not show the build line";
   } else {
-    const std::int32_t length = model.Length > 1024 ? 1024 : model.Length;
+    const std::int32_t length = model.Length > kMaxLength ? kMaxLength : model.Length;
     std::string line(static_cast<std::size_t>(length), model.Char);
-    if (found(moLength)) line += " Length: " + std::to_string(length);
+    if (found(opLength)) line += " Length: " + std::to_string(length);
     line += "\r\n";
     std::string lines;
     for (std::int32_t k = 0; k < model.Lines; ++k) lines += line;
@@ -336,13 +331,15 @@ inline std::string CheckProgramRun(const std::vector<std::string>& args, const T
       return "generated " + std::to_string(run.Out.size()) + " bytes, the command line calls for " +
              std::to_string(model.Lines) + " lines of " + std::to_string(line.size()) + " bytes";
     }
-    const bool bannerWanted = found(moBanner) || found(moVerbose);
-    if (bannerWanted != !run.Err.empty()) return "banner shown when not asked for, or missing when asked";
-    if (bannerWanted && !StartsWith(run.Err, banner)) return "standard error holds more than the banner";
+    const bool bannerWanted = found(opBanner) || found(opVerbose);
+    if (bannerWanted != !run.Err.empty())
+      return "banner shown when not asked for, or missing when asked";
+    if (bannerWanted && !StartsWith(run.Err, banner))
+      return "standard error holds more than the banner";
   }
 
-  const bool beep = syntaxError && (found(moDebug) || found(moAudibleError));
-  const bool pause = syntaxError && (found(moDebug) || found(moErrorDelay));
+  const bool beep = syntaxError && (found(opDebug) || found(opAudibleError));
+  const bool pause = syntaxError && (found(opDebug) || found(opErrorDelay));
   if (run.Alerts != (beep ? 1 : 0)) return "alert count " + std::to_string(run.Alerts);
   if (run.Sleeps != (pause ? 30 : 0)) return "pause slept " + std::to_string(run.Sleeps) + " times";
   return "";
@@ -350,7 +347,8 @@ inline std::string CheckProgramRun(const std::vector<std::string>& args, const T
 
 // A run repeated in the same process must give the same result: nothing of
 // one run may leak into the next.
-inline std::string CheckSameOutcome(const TProgramOutcomeRec& first, const TProgramOutcomeRec& second) {
+inline std::string CheckSameOutcome(const TProgramOutcomeRec& first,
+                                    const TProgramOutcomeRec& second) {
   if (first.ExitCode != second.ExitCode) return "exit code changed when the run was repeated";
   if (first.Out != second.Out) return "standard output changed when the run was repeated";
   if (first.Err != second.Err) return "standard error changed when the run was repeated";

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "core/options/core_settings.h"
 #include "core/options/ascii_text.h"
+#include "core/options/core_settings.h"
 #include "core/options/substring_index.h"
 
 namespace corvane {

@@ -12,6 +12,7 @@
 
 #include "fuzz/number_invariants.h"
 #include "fuzz/program_invariants.h"
+#include "tests/support/expected_rules.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -106,7 +107,7 @@ TEST(FuzzRegressions, ChecksRejectTamperedRuns) {
   bad.Out = "===== Length: 4\r\n===== Length: 4\r\n";
   EXPECT_NE(fuzzcheck::CheckProgramRun(args, bad, "Linewright"), "") << "wrong length suffix";
   bad = good;
-  bad.ExitCode = 65;
+  bad.ExitCode = expected::kExitInvalid;
   EXPECT_NE(fuzzcheck::CheckProgramRun(args, bad, "Linewright"), "") << "error code with output";
   bad = good;
   bad.Err = "noise";
@@ -119,7 +120,7 @@ TEST(FuzzRegressions, ChecksRejectTamperedRuns) {
   const std::vector<std::string> incomplete = {"=", "50", "extra", "-c"};
   fuzzcheck::TProgramOutcomeRec error = RunInProcess(incomplete);
   ASSERT_EQ(fuzzcheck::CheckProgramRun(incomplete, error, "Linewright"), "");
-  error.ExitCode = 65;
+  error.ExitCode = expected::kExitInvalid;
   error.Err.clear();
   EXPECT_NE(fuzzcheck::CheckProgramRun(incomplete, error, "Linewright"), "")
       << "65 where 67 is due";

@@ -7,149 +7,15 @@
 
 #include "core/console/core_state.h"
 #include "core/console/text_stream.h"
+#include "tests/support/expected_help.h"
 #include "tests/support/fake_platform.h"
 
 using namespace corvane;
 
 namespace {
 
-// The forms as a reader sees them, for the name "Repeater"; every "\n" here
-// stands for CR LF.
-constexpr char kShortForm[] = R"help(-----------
-CMD SYNTAX:
------------
- Repeater <character> <length> [options]
-
- Repeater <character> <length> [-L] [-c <char>] [-n <quantity>] [-b|-v]
-
- Repeater [-h|-?|--h2|--??] [-v]
- Repeater [-i|--Info|--Version-Only]
-
-For more details, please type: Repeater -?  OR  Repeater --??
-)help";
-
-constexpr char kFullForm[] = R"help(-----------
-CMD SYNTAX:
------------
- Repeater <character> <length> [options]
-
- Repeater <character> <length> [-L] [-c <char>] [-n <quantity>] [-b|-v]
-
- Repeater [-h|-?|--h2|--??] [-v]
- Repeater [-i|--Info|--Version-Only]
-
--------------------
-OPTION DEFINITIONS:
--------------------
- -L, --Len, --Length ....... Display the length of the string
- -c, --char ................ Select the character to make into a string
- -n, --number, --quantity .. Select the number of lines to display (default = 1)
- -b, --banner .............. Display banner information on each program execution
- -v, --verbose, --build .... Display extended build information, plus application exit/return codes
- -h, --help, -? ............ Display this help message.
-     --h2, --??, --help2 ... Display extended help information, plus exit/return codes.
- -i, --info ................ Display banner and build information, then exit.
-     --version-only ........ Display build information without banner, then exit.
-
-----------------
-SYNTAX EXAMPLES:
-----------------
- Repeater . 40
- Repeater - 80 --banner
- Repeater = 50 -n=3
- Repeater z 100
- Repeater z 100 -c=#
- Repeater ^^ 90
- Repeater "|" 2000 -L --Verbose
- Repeater -i
- Repeater -h
-
-)help";
-
-constexpr char kExtendedForm[] = R"help(-----------
-CMD SYNTAX:
------------
- Repeater <character> <length> [options]
-
- Repeater <character> <length> [-L] [-c <char>] [-n <quantity>] [-b|-v]
-
- Repeater [-h|-?|--h2|--??] [-v]
- Repeater [-i|--Info|--Version-Only]
-
--------------------
-OPTION DEFINITIONS:
--------------------
- -L, --Len, --Length ....... Display the length of the string
- -c, --char ................ Select the character to make into a string
- -n, --number, --quantity .. Select the number of lines to display (default = 1)
- -b, --banner .............. Display banner information on each program execution
- -v, --verbose, --build .... Display extended build information, plus application exit/return codes
- -h, --help, -? ............ Display this help message.
-     --h2, --??, --help2 ... Display extended help information, plus exit/return codes.
- -i, --info ................ Display banner and build information, then exit.
-     --version-only ........ Display build information without banner, then exit.
-     --audible-error ....... Enable a beep on syntax error.
-     --error-delay ......... Enable a ~7 second delay on syntax error.
-     --debug-mode .......... Enable debug mode, which includes enabling Audible Error and Error Delay.
-
-----------------
-SYNTAX EXAMPLES:
-----------------
- Repeater . 40
- Repeater - 80 --banner
- Repeater = 50 -n=3
- Repeater z 100
- Repeater z 100 -c=#
- Repeater ^^ 90
- Repeater "|" 2000 -L --Verbose
- Repeater -i
- Repeater -h
-
---------------------
-GENERAL USAGE NOTES:
---------------------
- * Entering Repeater with no parameters will display this help message.
- * Parameters surrounded by <> are mandatory; Those surrounded by [] are optional.
- * Parameters are case-insensitive, but may be shown in uppercase for clarity.
- * Single-character parameters (e.g. -h) can be prefaced by "-" or "/".
- * Multi-character parameters (e.g. --help) should be prefaced by "--".
- * All parameters need to be separated from each other by at least one space.
- * The -H, --?? --Version-Only and --Info parameters supersede all other options -- in that order.
- * The -V parameter causes application build mode info to be shown whenever the banner is shown.
- * Combining -H/-? and -V will display extended help info plus application exit/return codes.
- * The --?? parameter behaves like the -H/-? and -V parameters combined.
- * The -I parameter will ONLY show the banner, with build info, and quit.  It will process no other data.
- * The --Version-Only parameter behaves like the -I parameter, but without showing the banner.
- * The application banner is only displayed when Help Syntax is displayed, or when -B is used.
-
--------------------------
-APP SPECIFIC USAGE NOTES:
--------------------------
- * Characters such as <>^'%&`| must be enclosed in double quotes ("").
- * The maximum allowed length of a generated string is 1024 characters.
- * If /C is used, it will supersede whatever was in parameter slot #1.
- * The minimum number of lines which can be generated at one time is 0 lines.
- * The maximum number of lines which can be generated at one time is 1000 lines.
-
-------------------
-EXIT/RETURN CODES:
-------------------
- * Exit/Return Codes will be generated for the following conditions:
-      0 - Command Completed Successfully
-     64 - Missing Necessary/Essential Parameters
-     65 - Invalid parameters were found
-     67 - Parameters are missing mandatory values
-    255 - Syntax Help Requested
-)help";
-
-std::string WithCrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
+using expected::ExpectedHelp;
+using expected::THelpForm;
 
 std::string CaptureHelp(const std::string& name, bool shortHelp, bool verbose) {
   TCaptureScope scope;
@@ -171,12 +37,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-    text.replace(at, from.size(), to);
-  return text;
-}
-
 std::size_t CountOf(const std::string& text, const std::string& word) {
   std::size_t count = 0;
   for (std::size_t at = 0; (at = text.find(word, at)) != std::string::npos; ++at) ++count;
@@ -187,23 +47,23 @@ struct THelpCase {
   const char* Label;
   bool ShortHelp;
   bool Verbose;
-  const char* Expected;
+  THelpForm Form;
   std::size_t LineCount;
   std::size_t NameCount;
   std::vector<std::size_t> DashLengths;
 };
 
 const std::vector<THelpCase> kCases = {
-    {"short", true, false, kShortForm, 11, 6, {11}},
-    {"short, verbose", true, true, kShortForm, 11, 6, {11}},
-    {"full", false, false, kFullForm, 36, 13, {11, 19, 16}},
-    {"extended", false, true, kExtendedForm, 74, 14, {11, 19, 16, 20, 25, 18}},
+    {"short", true, false, expected::hfShort, 11, 6, {11}},
+    {"short, verbose", true, true, expected::hfShort, 11, 6, {11}},
+    {"full", false, false, expected::hfFull, 36, 13, {11, 19, 16}},
+    {"extended", false, true, expected::hfExtended, 74, 14, {11, 19, 16, 20, 25, 18}},
 };
 
 TEST(HelpText, EachFormIsWrittenWordForWord) {
   for (const THelpCase& c : kCases) {
     std::string out = CaptureHelp("Repeater", c.ShortHelp, c.Verbose);
-    EXPECT_EQ(out, WithCrLf(c.Expected)) << c.Label;
+    EXPECT_EQ(out, ExpectedHelp(c.Form, "Repeater")) << c.Label;
     EXPECT_EQ(SplitLines(out).size(), c.LineCount) << c.Label;
     EXPECT_EQ(CountOf(out, "Repeater"), c.NameCount) << c.Label;
   }
@@ -213,8 +73,7 @@ TEST(HelpText, NameStandsAtEveryPlaceAsGiven) {
   for (const std::string name : {"my Tool", "LW2", ""}) {
     for (const THelpCase& c : kCases) {
       std::string out = CaptureHelp(name, c.ShortHelp, c.Verbose);
-      EXPECT_EQ(out, ReplaceAll(WithCrLf(c.Expected), "Repeater", name))
-          << c.Label << " for " << name;
+      EXPECT_EQ(out, ExpectedHelp(c.Form, name)) << c.Label << " for " << name;
       if (!name.empty()) {
         EXPECT_EQ(CountOf(out, name), c.NameCount) << c.Label << " for " << name;
       }
@@ -284,7 +143,8 @@ TEST(HelpText, EveryCallWritesTheWholeForm) {
   DisplayHelpSyntax(false);
   DisplayHelpSyntax(true);
   FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Out, WithCrLf(kFullForm) + WithCrLf(kShortForm));
+  EXPECT_EQ(scope.Capture.Out, ExpectedHelp(expected::hfFull, "Repeater") +
+                                   ExpectedHelp(expected::hfShort, "Repeater"));
 }
 
 TEST(HelpText, FollowsConsoleOutToStandardError) {
@@ -294,7 +154,7 @@ TEST(HelpText, FollowsConsoleOutToStandardError) {
   DisplayHelpSyntax(true);
   FlushAllStreams();
   EXPECT_EQ(scope.Capture.Out, "");
-  EXPECT_EQ(scope.Capture.Err, WithCrLf(kShortForm));
+  EXPECT_EQ(scope.Capture.Err, ExpectedHelp(expected::hfShort, "Repeater"));
 }
 
 }  // namespace

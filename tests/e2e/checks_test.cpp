@@ -4,14 +4,14 @@
 
 #include "tests/e2e/e2e_helper.h"
 #include "tests/e2e/expected_text.h"
+#include "tests/support/expected_help.h"
+#include "tests/support/expected_rules.h"
 
 namespace {
 
-const char kEssential[] =
-    "Missing Essential Parameters (e.g. <character> <length> -H --HELP -? --H2 --HELP2 --?? "
-    "--VERSION-ONLY --BUILD-ONLY --INFO)";
-const char kBadLength[] =
-    "Invalid Parameters Provided:  String length must be a positive number > 0";
+using namespace expected;
+
+const std::string kEssential = MissingComplaint();
 
 const std::string kBanner = BannerPattern(ProgramBaseName());
 const std::string kBuild = BuildLinePattern(ProgramFileName());
@@ -24,24 +24,24 @@ struct TSyntaxCase {
 };
 
 const TSyntaxCase kSyntaxCases[] = {
-    {{}, 64, kEssential},
-    {{"="}, 64, kEssential},
-    {{"=", "0"}, 65, kBadLength},
-    {{"=", "abc"}, 65, kBadLength},
-    {{"=", "-5"}, 65, kBadLength},
-    {{"=", "50", "extra"}, 65, "Invalid Parameters Provided: extra "},
-    {{"=", "50", "--bogus", "-n=2", "x"}, 65, "Invalid Parameters Provided: --bogus x "},
-    {{"", "50"}, 65, "Invalid Parameters Provided: \"\" "},
-    {{"=", "50", "two words"}, 65, "Invalid Parameters Provided: \"two words\" "},
+    {{}, kExitMissing, kEssential},
+    {{"="}, kExitMissing, kEssential},
+    {{"=", "0"}, kExitInvalid, kBadLengthComplaint},
+    {{"=", "abc"}, kExitInvalid, kBadLengthComplaint},
+    {{"=", "-5"}, kExitInvalid, kBadLengthComplaint},
+    {{"=", "50", "extra"}, kExitInvalid, InvalidComplaint("extra ")},
+    {{"=", "50", "--bogus", "-n=2", "x"}, kExitInvalid, InvalidComplaint("--bogus x ")},
+    {{"", "50"}, kExitInvalid, InvalidComplaint("\"\" ")},
+    {{"=", "50", "two words"}, kExitInvalid, InvalidComplaint("\"two words\" ")},
     // Incomplete options outrank unclaimed arguments and the length.
-    {{"=", "50", "-c"}, 67, "Incomplete Parameters Provided: -c "},
-    {{"=", "50", "extra", "-c"}, 67, "Incomplete Parameters Provided: -c "},
-    {{"=", "50", "-c="}, 67, "Incomplete Parameters Provided: -c= "},
-    {{"=", "0", "-c", "-L"}, 67, "Incomplete Parameters Provided: -c "},
+    {{"=", "50", "-c"}, kExitIncomplete, IncompleteComplaint("-c ")},
+    {{"=", "50", "extra", "-c"}, kExitIncomplete, IncompleteComplaint("-c ")},
+    {{"=", "50", "-c="}, kExitIncomplete, IncompleteComplaint("-c= ")},
+    {{"=", "0", "-c", "-L"}, kExitIncomplete, IncompleteComplaint("-c ")},
     // Too few arguments outranks an incomplete option; unclaimed outranks the length test.
-    {{"-c"}, 64, kEssential},
-    {{"=", "0", "extra"}, 65, "Invalid Parameters Provided: extra "},
-    {{"=", "0", "-v"}, 65, kBadLength, true},
+    {{"-c"}, kExitMissing, kEssential},
+    {{"=", "0", "extra"}, kExitInvalid, InvalidComplaint("extra ")},
+    {{"=", "0", "-v"}, kExitInvalid, kBadLengthComplaint, true},
 };
 
 class SyntaxErrors : public ::testing::TestWithParam<TSyntaxCase> {};
@@ -54,8 +54,8 @@ TEST_P(SyntaxErrors, BannerReportAndShortHelpWithTheExitCode) {
   EXPECT_EQ(r.ExitStatus, c.Code);
   EXPECT_EQ(r.Out, "");
   const std::string banner = kBanner + (c.Verbose ? kBuild + "\r\n" : "");
-  EXPECT_TRUE(
-      MatchesWhole(r.Err, banner + Literal(Report(r, c.Complaint) + ShortHelp(ProgramBaseName()))))
+  EXPECT_TRUE(MatchesWhole(
+      r.Err, banner + Literal(Report(r, c.Complaint) + ExpectedHelp(hfShort, ProgramBaseName()))))
       << r.Err;
 }
 
@@ -68,12 +68,12 @@ TEST_P(DebugPause, PausesAfterTheReportWithoutAnAlertByte) {
   how.Stdin = GetParam();
   how.TimeoutSeconds = 20;
   TToolResult r = RunTool({"=", "0", "--debug"}, how);
-  EXPECT_EQ(r.ExitStatus, 65);
+  EXPECT_EQ(r.ExitStatus, kExitInvalid);
   EXPECT_EQ(r.Out, "");
   EXPECT_EQ(r.Err.find('\a'), std::string::npos);
   std::string pause = "Press Any Key to Continue..." + std::string(30, '.') + "\r\n\r\n";
-  EXPECT_TRUE(MatchesWhole(
-      r.Err, kBanner + Literal(Report(r, kBadLength) + pause + ShortHelp(ProgramBaseName()))))
+  EXPECT_TRUE(MatchesWhole(r.Err, kBanner + Literal(Report(r, kBadLengthComplaint) + pause +
+                                                    ExpectedHelp(hfShort, ProgramBaseName()))))
       << r.Err;
   EXPECT_GT(r.Seconds, 7.0);
   EXPECT_LT(r.Seconds, 12.0);
@@ -88,21 +88,21 @@ struct TInfoCase {
   std::string Out = {};
 };
 
-const std::string kHelpStart = Lines({"-----------", "CMD SYNTAX:"});
+const std::string kHelpStart = HelpBytes(kHelpHeading, "");
 const std::string kLine = Repeat(1, std::string(50, '='));
 const TInfoCase kInfoCases[] = {
-    {{"-?"}, kBanner, 255, kHelpStart},
-    {{"--??"}, kBanner + kBuild + "\r\n", 255, kHelpStart},
-    {{"--version-only", "-h"}, kBanner, 255, kHelpStart},
-    {{"-h", "x", "y", "z"}, kBanner, 255, kHelpStart},
-    {{"--version-only"}, kBuild, 0},
-    {{"-i", "--version-only"}, kBuild, 0},
-    {{"--BUILD-ONLY"}, kBuild, 0},
-    {{"-i"}, kBanner + kBuild + "\r\n", 0},
-    {{"-i", "a", "b", "c"}, kBanner + kBuild + "\r\n", 0},
-    {{"/INFO", "-c"}, kBanner + kBuild + "\r\n", 0},
-    {{"=", "50", "-b"}, kBanner, 0, kLine},
-    {{"=", "50", "-v"}, kBanner + kBuild + "\r\n", 0, kLine},
+    {{"-?"}, kBanner, kExitHelp, kHelpStart},
+    {{"--??"}, kBanner + kBuild + "\r\n", kExitHelp, kHelpStart},
+    {{"--version-only", "-h"}, kBanner, kExitHelp, kHelpStart},
+    {{"-h", "x", "y", "z"}, kBanner, kExitHelp, kHelpStart},
+    {{"--version-only"}, kBuild, kExitDone},
+    {{"-i", "--version-only"}, kBuild, kExitDone},
+    {{"--BUILD-ONLY"}, kBuild, kExitDone},
+    {{"-i"}, kBanner + kBuild + "\r\n", kExitDone},
+    {{"-i", "a", "b", "c"}, kBanner + kBuild + "\r\n", kExitDone},
+    {{"/INFO", "-c"}, kBanner + kBuild + "\r\n", kExitDone},
+    {{"=", "50", "-b"}, kBanner, kExitDone, kLine},
+    {{"=", "50", "-v"}, kBanner + kBuild + "\r\n", kExitDone, kLine},
 };
 
 class InformationPaths : public ::testing::TestWithParam<TInfoCase> {};
@@ -114,7 +114,7 @@ TEST_P(InformationPaths, HelpVersionOnlyInfoAndBanner) {
   SCOPED_TRACE(r.CommandLine);
   EXPECT_EQ(r.ExitStatus, c.Code);
   EXPECT_TRUE(MatchesWhole(r.Err, c.ErrPattern)) << r.Err;
-  EXPECT_EQ(c.Code == 255 ? r.Out.substr(0, c.Out.size()) : r.Out, c.Out);
+  EXPECT_EQ(c.Code == kExitHelp ? r.Out.substr(0, c.Out.size()) : r.Out, c.Out);
 }
 
 }  // namespace

@@ -3,28 +3,12 @@
 
 #include <regex>
 #include <string>
-#include <vector>
 
+#include "core/console/banner.h"
+#include "linewright_version.h"
 #include "tests/e2e/e2e_helper.h"
 
-// The help's first block, one entry per line ("" is an empty line).
-inline std::vector<std::string> SyntaxBlock(const std::string& name) {
-  return {"-----------",
-          "CMD SYNTAX:",
-          "-----------",
-          " " + name + " <character> <length> [options]",
-          "",
-          " " + name + " <character> <length> [-L] [-c <char>] [-n <quantity>] [-b|-v]",
-          "",
-          " " + name + " [-h|-?|--h2|--??] [-v]",
-          " " + name + " [-i|--Info|--Version-Only]",
-          ""};
-}
-
-inline std::string ShortHelp(const std::string& name) {
-  return Lines(SyntaxBlock(name)) +
-         Lines({"For more details, please type: " + name + " -?  OR  " + name + " --??"});
-}
+inline constexpr char kDescription[] = "Generate string for Shell Scripting Environment";
 
 // Escapes a literal text for use inside a regular expression.
 inline std::string Literal(const std::string& text) {
@@ -32,16 +16,19 @@ inline std::string Literal(const std::string& text) {
   return std::regex_replace(text, special, R"(\$&)");
 }
 
-// The four banner lines; dates and the maker lines are matched loosely.
+// The four banner lines; dates and the maker lines are matched loosely. The
+// version is this build's, and so is the architecture tag: the binary under
+// test is built for the target this suite is (the Windows build checked
+// under Wine is x86-64, as Wine's host is).
 inline std::string BannerPattern(const std::string& baseName) {
-  return Literal(baseName) +
-         R"( v2\.4\.0 x64 \(\d\d \S+ \d{4}\) - Generate string for Shell Scripting Environment\r\n)"
-         R"([^\r\n]+\r\n[^\r\n]+\r\n\r\n)";
+  return Literal(baseName + " v" LINEWRIGHT_VERSION + corvane::ArchitectureTag()) +
+         R"( \(\d\d \S+ \d{4}\) - )" + Literal(kDescription) +
+         R"(\r\n[^\r\n]+\r\n[^\r\n]+\r\n\r\n)";
 }
 
 inline std::string BuildLinePattern(const std::string& fileName) {
-  return Literal(fileName) +
-         R"( v2\.4\.0\.160 x64 was compiled on \d\d \S+ \d{4} @ \d\d.00.00 using \S+ [0-9.]+\r\n)";
+  return Literal(fileName + " v" LINEWRIGHT_BUILD + corvane::ArchitectureTag()) +
+         R"( was compiled on \d\d \S+ \d{4} @ \d\d.00.00 using \S+ [0-9.]+\r\n)";
 }
 
 inline std::string Report(const TToolResult& r, const std::string& complaint) {

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/e2e_helper.h"
+#include "tests/support/expected_rules.h"
 
 namespace {
 
 const std::string kFifty(50, '=');
 
 const TRunCase kCases[] = {
-    {{"=", "5000"}, Repeat(1, std::string(1024, '='))},
+    {{"=", "5000"}, Repeat(1, std::string(expected::kMaxLength, '='))},
     {{"=", "50"}, Repeat(1, kFifty)},
     {{"=", "50", "-n=3"}, Repeat(3, kFifty)},
     {{"=", "50", "-n", "3"}, Repeat(3, kFifty)},
@@ -20,7 +21,7 @@ const TRunCase kCases[] = {
     {{"=", "50", "-n=abc"}, Repeat(1, kFifty)},
     {{"=", "50", "-n="}, Repeat(1, kFifty)},
     {{"=", "50", "-n"}, Repeat(1, kFifty)},
-    {{"=", "50", "-n=5000"}, Repeat(1000, kFifty)},
+    {{"=", "50", "-n=5000"}, Repeat(expected::kMaxLines, kFifty)},
     {{"z", "100", "-c=#"}, Repeat(1, std::string(100, '#'))},
     {{"=", "10", "-c=xyz"}, Repeat(1, std::string(10, 'x'))},
     {{"=", "10", "/C", "*"}, Repeat(1, std::string(10, '*'))},

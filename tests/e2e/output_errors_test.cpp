@@ -11,6 +11,7 @@ TEST(OutputErrors, FullDeviceGivesNonZeroStatusAndAMessage) {
   TToolResult r = RunTool({"=", "50", "-n=3"}, how);
   EXPECT_NE(r.ExitStatus, 0);
   EXPECT_EQ(r.Signal, 0);
+  // Named as the file under test is: "Linewright" for the Windows build.
   EXPECT_EQ(r.Err, ProgramBaseName() + ": writing standard output failed\r\n");
 }
 
