@@ -1,5 +1,6 @@
 #include "core/options/syntax_validation.h"
 
+#include <algorithm>
 #include <limits>
 #include <string_view>
 #include <utility>
@@ -161,7 +162,8 @@ void AddShownText(TParamStatisticsRec& rec, TDistinctTest& distinct, std::size_t
     AppendItem(rec.DistinctCount, rec.DistinctList, text, quoted);
     if (distinct.Indexed) {
       distinct.Fed.assign(rec.DistinctList, before);
-      for (char& c : distinct.Fed) c = LowerAsciiChar(c);
+      std::transform(distinct.Fed.begin(), distinct.Fed.end(), distinct.Fed.begin(),
+                     LowerAsciiChar);
       SubstringIndexAppend(distinct.Index, distinct.Fed);
     }
   }
