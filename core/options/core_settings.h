@@ -29,6 +29,8 @@ struct TCoreState {
   bool KeepFoundParams = false;
 };
 
-inline TCoreState CoreState;
+// Defined once (core_settings.cpp): an inline variable would give every file
+// that includes this header a start-up initializer of its own.
+extern TCoreState CoreState;
 
 }  // namespace corvane
