@@ -25,14 +25,12 @@ TStreamSink& OtherSink(const TStreamSink& sink) {
   return &sink == &OutputSink ? ErrorSink : OutputSink;
 }
 
-void FlushAtExit() { FlushAllStreams(); }
-
 // Text waits in a buffer only once one exists, so the process end is asked
 // to hand it over then: a tool that returns from main or calls exit loses
 // nothing, and a run that never buffers pays nothing.
 void TakeBuffer(TStreamSink& sink) {
   static bool flushAtExit = false;
-  if (!flushAtExit) flushAtExit = std::atexit(FlushAtExit) == 0;
+  if (!flushAtExit) flushAtExit = std::atexit(FlushAllStreams) == 0;
   // new char[] leaves the bytes as they are: only the pages written are touched.
   sink.Buffer.reset(new char[StreamBufferSize]);
 }

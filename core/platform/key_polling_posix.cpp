@@ -149,8 +149,6 @@ void TakeTerminal() {
   ReleaseSignals(hold);
 }
 
-void OnPauseSignal(int sig);
-
 bool SetAction(int sig, void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
