@@ -8,8 +8,10 @@ namespace corvane {
 
 namespace {
 
-TStreamSink OutputSink;
-TStreamSink ErrorSink;
+// Bound from the start of the process, so that text written before
+// CoreInitialize reaches the stream it was written to.
+TStreamSink OutputSink{ssOutput};
+TStreamSink ErrorSink{ssError};
 
 void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
   if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);

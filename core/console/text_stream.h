@@ -25,7 +25,7 @@ struct TStreamSink {
   std::size_t Used = 0;
   // Taken from the heap at the first text: a run whose output bypasses the
   // buffer never touches its pages, and the small globals stay together.
-  std::unique_ptr<char[]> Buffer;
+  std::unique_ptr<char[]> Buffer{};
 };
 
 // A stream writes into a sink; rebinding points it at another sink.
