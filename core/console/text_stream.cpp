@@ -81,8 +81,8 @@ TTextStream ConsoleErr{&ErrorSink};
 void BindConsoleStreams() {
   // What was written before is handed over, not lost.
   FlushAllStreams();
-  OutputSink.Target = ssOutput;
-  ErrorSink.Target = ssError;
+  // The sinks' targets are fixed where they are defined; only the answer to
+  // "is it a terminal?" and a rebinding of ConsoleOut are undone.
   for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->TerminalState = -1;
   ConsoleOut.Sink = &OutputSink;
   ConsoleErr.Sink = &ErrorSink;
