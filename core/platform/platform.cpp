@@ -226,7 +226,7 @@ void PlatformFatalError(std::string_view cause, int status) {
     PlatformWrite(ssError, ": ", 2);
   }
   PlatformWrite(ssError, cause.data(), cause.size());
-  PlatformWrite(ssError, "\r\n", 2);
+  PlatformWrite(ssError, LineEnd.data(), LineEnd.size());
   PlatformEndProcess(status);
 }
 

@@ -16,6 +16,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/platform/platform.h"
+#include "tests/support/expected_rules.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -55,12 +58,15 @@ std::string WinePath(const fs::path& path) {
 }  // namespace
 
 bool UnderLauncher() { return !Launcher().empty(); }
+
+// A binary run through a launcher is the Windows build, whose lines end in CR LF.
+std::string_view expected::TestedLineEnd() { return UnderLauncher() ? "\r\n" : corvane::LineEnd; }
 std::string ProgramFileName() { return fs::path(Binary()).filename().string(); }
 std::string ProgramBaseName() { return fs::path(Binary()).stem().string(); }
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string out;
-  for (const std::string& line : lines) out += line + "\r\n";
+  for (const std::string& line : lines) out += line + Nl("\n");
   return out;
 }
 
