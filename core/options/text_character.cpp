@@ -1,5 +1,8 @@
 #include "core/options/text_character.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace corvane {
 
 namespace {
@@ -28,10 +31,8 @@ constexpr TRangeRec kExtenders[] = {
 };
 
 bool IsExtender(char32_t cp) {
-  for (const TRangeRec& r : kExtenders) {
-    if (cp >= r.First && cp <= r.Last) return true;
-  }
-  return false;
+  return std::any_of(std::begin(kExtenders), std::end(kExtenders),
+                     [cp](const TRangeRec& r) { return cp >= r.First && cp <= r.Last; });
 }
 
 bool IsRegionalIndicator(char32_t cp) { return cp >= 0x1F1E6 && cp <= 0x1F1FF; }
