@@ -55,10 +55,10 @@ std::string Repeat(int count, const std::string& line);
 
 // A run with its outcome: status 0, exactly Out on standard output and nothing
 // on standard error; or status Code, nothing on standard output and Complaint
-// within standard error. Arguments beyond ASCII skip the test under a launcher:
-// a Windows program gets them in its ANSI code page. A case run in a limited
-// address space is skipped under a launcher and in sanitized builds, whose
-// programs need far more address space than memory.
+// within standard error. Arguments outside UTF-8 skip the test under a
+// launcher: a Windows program gets its arguments as Unicode. A case run in a
+// limited address space is skipped under a launcher and in sanitized builds,
+// whose programs need far more address space than memory.
 struct TRunCase {
   std::vector<std::string> Args;
   std::string Out;

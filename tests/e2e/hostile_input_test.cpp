@@ -14,7 +14,8 @@ namespace {
 // Windows command line holds 32767 characters in all.
 const std::size_t kLongestArgument = UnderLauncher() ? 30000 : 131072 - 1;
 const int kMostArguments = UnderLauncher() ? 2000 : 70000;
-// Beyond ASCII a Windows program gets its arguments in the ANSI code page.
+// A Windows program gets its arguments as Unicode: a byte beyond ASCII alone
+// never reaches it.
 const int kLastByte = UnderLauncher() ? 127 : 255;
 
 const std::string kX(kLongestArgument, 'x');
@@ -89,8 +90,10 @@ const TRunCase kEdgeCases[] = {
     {{"\xe2\x94\x80", "5"}, Repeat(1, Times(5, "\xe2\x94\x80"))},
     {{"=", "3", "-c=\xe2\x95\x90", "-L"}, Repeat(1, Times(3, "\xe2\x95\x90") + " Length: 3")},
     {{"e\xcc\x81x", "3"}, Repeat(1, Times(3, "e\xcc\x81"))},
-    {{"\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd", "2"}, Repeat(1, Times(2, "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd"))},
-    {{"\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa", "2"}, Repeat(1, Times(2, "\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa"))},
+    {{"\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd", "2"},
+     Repeat(1, Times(2, "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd"))},
+    {{"\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa", "2"},
+     Repeat(1, Times(2, "\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa"))},
     {{"\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb", "2"},
      Repeat(1, Times(2, "\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb"))},
     {{"\xe4\xb8\xad", "4"}, Repeat(1, Times(4, "\xe4\xb8\xad"))},
