@@ -1,10 +1,11 @@
-// Replaces libstdc++'s failure paths in static builds, where the product
-// throws nothing and catches nothing. The library's own versions throw, and
+// Replaces run-time parts a static build does not need. libstdc++'s failure
+// paths: the product throws nothing and catches nothing. The library's own versions throw, and
 // an exception nobody catches only ends in the terminate handler; linking
 // them brings the demangler, printf and an emergency exception pool that the
 // run-time allocates at start-up (73 KiB, pages every run pays for). Here
 // every such failure ends the run as the core ends one refused memory: one
-// line, no abort and no core dump.
+// line, no abort and no core dump. And the registration of static objects'
+// destructors: a run ends through _exit, so they never run.
 #include <cstdlib>
 #include <new>
 
@@ -55,3 +56,12 @@ void __throw_overflow_error(const char*) { EndInternalError(); }
 void __throw_underflow_error(const char*) { EndInternalError(); }
 
 }  // namespace std
+
+// Linked with --wrap=__cxa_atexit. The compiler registers every static
+// object's destructor at start-up; handlers that atexit registers (with no
+// object) still run when a tool calls exit.
+extern "C" int __real___cxa_atexit(void (*function)(void*), void* object, void* dso);
+extern "C" int __wrap___cxa_atexit(void (*function)(void*), void* object, void* dso) {
+  if (object != nullptr) return 0;
+  return __real___cxa_atexit(function, object, dso);
+}
