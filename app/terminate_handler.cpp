@@ -30,14 +30,20 @@ void* operator new(std::size_t size) {
   }
 }
 
+// Its pair, as the library's: the block goes back to malloc.
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+
 namespace __gnu_cxx {
 
 void __verbose_terminate_handler() { EndInternalError(); }
 
 }  // namespace __gnu_cxx
 
-// What the containers and strings call where they would throw.
-namespace std {
+// What the containers and strings call where they would throw: hooks the
+// library declares, defined here so that its throwing versions stay out of
+// the link (a symbol defined twice would fail it, not go unnoticed).
+namespace std {  // NOLINT(cert-dcl58-cpp)
 
 void __throw_bad_exception() { EndInternalError(); }
 void __throw_bad_alloc() { EndInternalError(); }
