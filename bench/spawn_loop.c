@@ -1,10 +1,10 @@
-/* Times whole processes: runs command A and command B alternately, RUNS
- * times each, with standard output to /dev/null or to a pipe this loop
- * drains, and standard error to /dev/null. Prints the median wall time per
- * run of each, in microseconds. Alternating keeps machine drift out of the
- * ratio between the two.
+/* Times whole processes: runs the commands in turn, RUNS times each, with
+ * standard output to /dev/null or to a pipe this loop drains, and standard
+ * error to /dev/null. Prints the median wall time per run of each, in
+ * microseconds, and its median count of page faults. Taking turns keeps
+ * machine drift out of the ratios.
  *
- *   spawn_loop RUNS null|pipe A-ARGS... -- B-ARGS...
+ *   spawn_loop RUNS null|pipe A-ARGS... [-- B-ARGS...]...
  */
 #define _GNU_SOURCE
 #include <fcntl.h>
@@ -12,6 +12,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -24,7 +25,7 @@ static double now_us(void) {
   return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
 }
 
-static double run_once(char** argv, int to_pipe, int devnull) {
+static double run_once(char** argv, int to_pipe, int devnull, double* faults) {
   posix_spawn_file_actions_t fa;
   posix_spawn_file_actions_init(&fa);
   int fds[2] = {-1, -1};
@@ -51,8 +52,10 @@ static double run_once(char** argv, int to_pipe, int devnull) {
     close(fds[0]);
   }
   int status;
-  waitpid(pid, &status, 0);
+  struct rusage usage;
+  wait4(pid, &status, 0, &usage);
   double elapsed = now_us() - start;
+  *faults = (double)(usage.ru_minflt + usage.ru_majflt);
   posix_spawn_file_actions_destroy(&fa);
   return elapsed;
 }
@@ -62,38 +65,40 @@ static int cmp(const void* a, const void* b) {
   return (x > y) - (x < y);
 }
 
+enum { kMaxCommands = 8 };
+
 int main(int argc, char** argv) {
-  if (argc < 5) {
-    fprintf(stderr, "usage: spawn_loop RUNS null|pipe A... -- B...\n");
+  if (argc < 4) {
+    fprintf(stderr, "usage: spawn_loop RUNS null|pipe A... [-- B...]...\n");
     return 2;
   }
   int runs = atoi(argv[1]);
   int to_pipe = strcmp(argv[2], "pipe") == 0;
-  char** a = argv + 3;
-  char** b = NULL;
+  char** cmd[kMaxCommands] = {argv + 3};
+  int n = 1;
   for (int i = 3; i < argc; ++i) {
-    if (strcmp(argv[i], "--") == 0) {
-      argv[i] = NULL;
-      b = argv + i + 1;
-      break;
+    if (strcmp(argv[i], "--") != 0) continue;
+    if (n == kMaxCommands) {
+      fprintf(stderr, "spawn_loop: at most %d commands\n", kMaxCommands);
+      return 2;
     }
+    argv[i] = NULL;
+    cmd[n++] = argv + i + 1;
   }
   int devnull = open("/dev/null", O_WRONLY);
-  double* ta = calloc((size_t)runs, sizeof *ta);
-  double* tb = calloc((size_t)runs, sizeof *tb);
-  for (int i = 0; i < runs / 10 + 1; ++i) { /* warm-up */
-    run_once(a, to_pipe, devnull);
-    if (b) run_once(b, to_pipe, devnull);
+  double *t[kMaxCommands], *f[kMaxCommands], unused;
+  for (int c = 0; c < n; ++c) {
+    t[c] = calloc((size_t)runs, sizeof **t);
+    f[c] = calloc((size_t)runs, sizeof **f);
   }
-  for (int i = 0; i < runs; ++i) {
-    ta[i] = run_once(a, to_pipe, devnull);
-    if (b) tb[i] = run_once(b, to_pipe, devnull);
-  }
-  qsort(ta, (size_t)runs, sizeof *ta, cmp);
-  printf("%.1f", ta[runs / 2]);
-  if (b) {
-    qsort(tb, (size_t)runs, sizeof *tb, cmp);
-    printf(" %.1f", tb[runs / 2]);
+  for (int i = 0; i < runs / 10 + 1; ++i) /* warm-up */
+    for (int c = 0; c < n; ++c) run_once(cmd[c], to_pipe, devnull, &unused);
+  for (int i = 0; i < runs; ++i)
+    for (int c = 0; c < n; ++c) t[c][i] = run_once(cmd[c], to_pipe, devnull, &f[c][i]);
+  for (int c = 0; c < n; ++c) {
+    qsort(t[c], (size_t)runs, sizeof **t, cmp);
+    qsort(f[c], (size_t)runs, sizeof **f, cmp);
+    printf(c ? " %.1f %.0f" : "%.1f %.0f", t[c][runs / 2], f[c][runs / 2]);
   }
   printf("\n");
   return 0;

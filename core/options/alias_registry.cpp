@@ -1,5 +1,7 @@
 #include "core/options/alias_registry.h"
 
+#include <algorithm>
+
 #include "core/options/ascii_text.h"
 
 namespace corvane {
@@ -13,7 +15,16 @@ bool WordNotListed(std::string_view word, std::string_view list) {
 }
 
 void RegisterAliases(std::string& all, std::string_view aliases) {
-  const std::string upper = UpperAscii(aliases);
+  // Alias lists are short: upper-cased on the stack, on the heap only when long.
+  char small[128];
+  std::string large;
+  char* buffer = small;
+  if (aliases.size() > sizeof small) {
+    large.resize(aliases.size());
+    buffer = large.data();
+  }
+  std::transform(aliases.begin(), aliases.end(), buffer, UpperAsciiChar);
+  const std::string_view upper(buffer, aliases.size());
   std::size_t at = 0;
   for (std::string_view word = NextQuotedWord(upper, at); !word.empty();
        word = NextQuotedWord(upper, at)) {

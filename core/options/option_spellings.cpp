@@ -16,9 +16,11 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   static constexpr std::string_view kSuffixes[] = {"", ":", "="};
   const std::span<const std::string_view> suffixes(kSuffixes, AttachAllowed(mode) ? 3 : 1);
   // Written in place: an alias of n bytes gives at most three prefixes times
-  // the suffixes, each at most n + 4 bytes long (n + 3 without a suffix), and
-  // n + 4 <= 5n. The text is cut to size at the end.
-  std::string result(aliases.size() * (suffixes.size() == 3 ? 45 : 12), '\0');
+  // the suffixes, each at most n + 4 bytes long with its blank, and a list of
+  // s bytes holds at most (s + 1) / 2 aliases, of at most s bytes in all. The
+  // text is cut to size at the end.
+  const std::size_t most = (aliases.size() + 1) / 2;
+  std::string result(3 * suffixes.size() * (aliases.size() + 4 * most), '\0');
   std::size_t used = 0;
   // A spelling holds no blank, so it occurs in the blank-separated result
   // exactly when it ends one of the spellings kept so far. Those are chained
@@ -28,7 +30,7 @@ std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) 
   // spelling, 168k with that search only after a kept spelling ended alike.
   std::uint32_t newest[256] = {};                           // 1 + index in kept; 0 none
   std::vector<std::pair<std::size_t, std::uint32_t>> kept;  // its end, 1 + the older one alike
-  kept.reserve(aliases.size() * 3 * suffixes.size());
+  kept.reserve(3 * suffixes.size() * most);
   std::size_t at = 0;
   for (std::string_view alias = NextAlias(aliases, at); !alias.empty();
        alias = NextAlias(aliases, at)) {
