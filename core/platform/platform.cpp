@@ -13,10 +13,8 @@ namespace {
 std::vector<std::string> Arguments;
 std::string ProgramName;
 std::string ExecutablePath;
+bool ExecutablePathAsked = false;
 
-// Nothing catches a failed allocation, and a run refused memory has nothing
-// left to do: one line and a status of its own, not an exception nobody
-// handles (an abort, maybe a core dump).
 [[noreturn]] void EndOutOfMemory() { PlatformFatalError("out of memory", OutOfMemoryStatus); }
 
 }  // namespace
@@ -26,12 +24,10 @@ void PlatformSetArguments(int argc, const char* const* argv) {
   // exactly the ANSI code page bytes the raw command line shows;
   // CommandLineToArgvW splits by slightly different rules and would need a
   // lossy conversion back.
-  // Taken over before the copies below, the first allocations that grow with
-  // the command line, so that every tool on the core has it from its start.
-  std::set_new_handler(EndOutOfMemory);
   ProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
   // Start-up and the identity both need it; the system is asked once.
   ExecutablePath = OsExecutablePath();
+  ExecutablePathAsked = true;
   // Copied after the name, so that a run refused memory for them can say
   // which program it was.
   Arguments.clear();
@@ -42,7 +38,21 @@ const std::vector<std::string>& PlatformArguments() { return Arguments; }
 
 const std::string& PlatformProgramName() { return ProgramName; }
 
-const std::string& PlatformExecutablePath() { return ExecutablePath; }
+const std::string& PlatformExecutablePath() {
+  // A tool that never called PlatformSetArguments still has a path, and its
+  // messages a name: CoreInitialize asks for it first.
+  if (!ExecutablePathAsked) {
+    ExecutablePathAsked = true;
+    ExecutablePath = OsExecutablePath();
+  }
+  return ExecutablePath;
+}
+
+void PlatformEndOnOutOfMemory() {
+  // A program, not the library, chooses this: a host that loads a tool's
+  // code keeps its own handling of a refused allocation.
+  std::set_new_handler(EndOutOfMemory);
+}
 
 namespace {
 
@@ -202,7 +212,8 @@ std::string PlatformCommandLine() {
 }
 
 std::string_view PlatformMessageName() {
-  std::string_view path = ExecutablePath.empty() ? ProgramName : ExecutablePath;
+  std::string_view path = PlatformExecutablePath();
+  if (path.empty()) path = ProgramName;
 #ifdef _WIN32
   const std::size_t cut = path.find_last_of("\\/:");
 #else
