@@ -106,6 +106,8 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVe
                                  VERSION ${LINEWRIGHT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/CorvaneBuildStamp.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/BuildStamp.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
 
 # The library reference and the example tool, where the -dev package keeps

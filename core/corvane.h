@@ -5,6 +5,7 @@
 
 #include "console/app_identity.h"
 #include "console/banner.h"
+#include "console/build_stamp.h"
 #include "console/core_state.h"
 #include "console/error_report.h"
 #include "console/pause.h"

@@ -11,6 +11,8 @@
 
 using namespace corvane;
 
+CORVANE_BUILD_STAMP;
+
 namespace {
 
 constexpr std::int32_t MaxCount = 1000000;
