@@ -28,25 +28,19 @@ constexpr char StampChar(const char* date, const char* time, int i) {
 
 }  // namespace corvane
 
+// clang-format off
 #define CORVANE_STAMP_(i) ::corvane::StampChar(__DATE__, __TIME__, i)
-#define CORVANE_STAMP_DATE_                                                                      \
-  CORVANE_STAMP_(0), CORVANE_STAMP_(1), CORVANE_STAMP_(2), CORVANE_STAMP_(3), CORVANE_STAMP_(4), \
-      CORVANE_STAMP_(5), CORVANE_STAMP_(6), CORVANE_STAMP_(7), CORVANE_STAMP_(8),                \
-      CORVANE_STAMP_(9)
+#define CORVANE_STAMP_DATE_ CORVANE_STAMP_(0), CORVANE_STAMP_(1), CORVANE_STAMP_(2), \
+  CORVANE_STAMP_(3), CORVANE_STAMP_(4), CORVANE_STAMP_(5), CORVANE_STAMP_(6), CORVANE_STAMP_(7), \
+  CORVANE_STAMP_(8), CORVANE_STAMP_(9)
+#define CORVANE_STAMP_TIME_ CORVANE_STAMP_(10), CORVANE_STAMP_(11), CORVANE_STAMP_(12), \
+  CORVANE_STAMP_(13), CORVANE_STAMP_(14), CORVANE_STAMP_(15), CORVANE_STAMP_(16), \
+  CORVANE_STAMP_(17), CORVANE_STAMP_(18)
 #ifdef CORVANE_BUILD_STAMP_GENERATED
 #define CORVANE_BUILD_STAMP static_assert(true)
 #else
-#define CORVANE_BUILD_STAMP                                           \
+#define CORVANE_BUILD_STAMP \
   const char corvane::BuildDateStamp[] = {CORVANE_STAMP_DATE_, '\0'}; \
-  const char corvane::BuildTimeStamp[] = {CORVANE_STAMP_DATE_,        \
-                                          CORVANE_STAMP_(10),         \
-                                          CORVANE_STAMP_(11),         \
-                                          CORVANE_STAMP_(12),         \
-                                          CORVANE_STAMP_(13),         \
-                                          CORVANE_STAMP_(14),         \
-                                          CORVANE_STAMP_(15),         \
-                                          CORVANE_STAMP_(16),         \
-                                          CORVANE_STAMP_(17),         \
-                                          CORVANE_STAMP_(18),         \
-                                          '\0'}
+  const char corvane::BuildTimeStamp[] = {CORVANE_STAMP_DATE_, CORVANE_STAMP_TIME_, '\0'}
 #endif
+// clang-format on
