@@ -115,9 +115,9 @@ install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
 set(CORVANECORE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/libcorvanecore-dev)
 install(FILES ${CMAKE_SOURCE_DIR}/doc/corvanecore.md
         DESTINATION ${CORVANECORE_DOC_DIR} COMPONENT Development)
-install(FILES ${CMAKE_SOURCE_DIR}/examples/tally/tally.cpp
-              ${CMAKE_SOURCE_DIR}/examples/tally/CMakeLists.txt
-        DESTINATION ${CORVANECORE_DOC_DIR}/examples/tally COMPONENT Development)
+install(FILES ${CMAKE_SOURCE_DIR}/examples/frame/frame.cpp
+              ${CMAKE_SOURCE_DIR}/examples/frame/CMakeLists.txt
+        DESTINATION ${CORVANECORE_DOC_DIR}/examples/frame COMPONENT Development)
 
 # The pkg-config file finds the prefix from its own place, so a staged or
 # relocated tree works as well as the configured prefix.
