@@ -21,7 +21,7 @@ enum TOptionKind : std::uint8_t {
 
 struct TOptionRec {
   // Aliases as shown ("w width": -w, --width); typed in any letter case.
-  std::string_view Aliases;
+  std::string_view Aliases{};
   TOptionKind Kind = okSwitch;
   // Where the outcome goes, each optional: Given says whether the option
   // was given, Text gets a text's value (its value before the search is the
@@ -36,8 +36,8 @@ struct TOptionRec {
   // without one is incomplete, and one that is not a number from Min to Max
   // is invalid (65), instead of falling back to Default or a limit.
   bool Required = false;
-  std::string_view Help;  // one line, after the spellings
-  TFindParamRec Found{};  // what the search found
+  std::string_view Help{};  // one line, after the spellings
+  TFindParamRec Found{};    // what the search found
 };
 
 // Searches the arguments for every option, in table order, and stores what
