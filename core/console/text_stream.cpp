@@ -12,10 +12,6 @@ namespace {
 // CoreInitialize reaches the stream it was written to.
 TStreamSink OutputSink{ssOutput};
 TStreamSink ErrorSink{ssError};
-// Set once the process end has handed the buffers over: exit handlers
-// registered before it and static destructors still run, and what they
-// write has no later hand-over to wait for.
-bool WriteThrough = false;
 
 void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
   if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);
@@ -31,9 +27,12 @@ TStreamSink& OtherSink(const TStreamSink& sink) {
   return &sink == &OutputSink ? ErrorSink : OutputSink;
 }
 
+// Exit handlers registered before this one and static destructors still
+// run after it, and what they write has no later hand-over to wait for: the
+// buffers take nothing more, so every write goes out at once.
 void FlushAtExit() {
   FlushAllStreams();
-  WriteThrough = true;
+  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->Capacity = 0;
 }
 
 // Text waits in a buffer only once one exists, so the process end is asked
@@ -66,15 +65,14 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   if (size == 0) return;
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
-  if (WriteThrough) return HandOver(sink, data, size);
-  if (size <= StreamBufferSize - sink.Used) {
+  if (size <= sink.Capacity - sink.Used) {
     if (sink.Buffer == nullptr) TakeBuffer(sink);
     std::memcpy(sink.Buffer + sink.Used, data, size);
     sink.Used += size;
     return;
   }
   FlushSink(sink);
-  if (size >= StreamBufferSize) {
+  if (size >= sink.Capacity) {
     HandOver(sink, data, size);
     return;
   }

@@ -24,6 +24,7 @@ struct TStreamSink {
   TStdStream Target = ssOutput;
   int TerminalState = -1;  // -1 not yet asked, 0 no, 1 yes
   std::size_t Used = 0;
+  std::size_t Capacity = StreamBufferSize;  // 0 once the process end handed it over
   // Taken from the heap at the first text: a run whose output bypasses the
   // buffer never touches its pages, and the small globals stay together.
   // Owned by hand, so that no destructor frees it while static destructors
