@@ -1,12 +1,10 @@
-#include "core/console/option_checks.h"
-
 #include <algorithm>
 #include <string>
 
 #include "core/console/banner.h"
 #include "core/console/core_state.h"
 #include "core/console/error_report.h"
-#include "core/console/option_usage.h"
+#include "core/console/option_output.h"
 #include "core/options/number_conversion.h"
 #include "core/options/syntax_validation.h"
 

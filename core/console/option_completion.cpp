@@ -1,9 +1,7 @@
-#include "core/console/option_completion.h"
-
 #include <string>
 
+#include "core/console/option_output.h"
 #include "core/console/text_stream.h"
-#include "core/options/option_spellings.h"
 #include "core/platform/platform.h"
 
 namespace corvane {
@@ -46,10 +44,8 @@ bool WriteCompletion(std::span<const TOptionRec> options, std::string_view shell
   if (shell == "bash") {
     std::string words;
     for (const TOptionRec& option : options) {
-      std::size_t pos = 0;
-      for (std::string_view alias = NextAlias(option.Aliases, pos); !alias.empty();
-           alias = NextAlias(option.Aliases, pos)) {
-        words += (words.empty() ? "" : " ") + OptionSpelling(alias);
+      for (const std::string& spelling : OptionSpellings(option.Aliases)) {
+        words += (words.empty() ? "" : " ") + spelling;
       }
     }
     out = "_" + name + "() {\n  COMPREPLY=($(compgen -W " + Quoted(words, false) +
@@ -59,23 +55,20 @@ bool WriteCompletion(std::span<const TOptionRec> options, std::string_view shell
     out = "#compdef " + name + "\n_arguments";
     for (const TOptionRec& option : options) {
       const bool value = option.Kind == okText || option.Kind == okNumber;
-      std::size_t pos = 0;
-      for (std::string_view alias = NextAlias(option.Aliases, pos); !alias.empty();
-           alias = NextAlias(option.Aliases, pos)) {
-        out += " \\\n  " + Quoted(OptionSpelling(alias) + "[" + ZshHelp(option.Help) + "]" +
-                                      (value ? ":value: " : ""),
-                                  false);
+      for (const std::string& spelling : OptionSpellings(option.Aliases)) {
+        out +=
+            " \\\n  " +
+            Quoted(spelling + "[" + ZshHelp(option.Help) + "]" + (value ? ":value: " : ""), false);
       }
     }
     out += " \\\n  '*: :_default'\n";
   } else if (shell == "fish") {
     for (const TOptionRec& option : options) {
       out += "complete -c " + Quoted(name, true);
-      std::size_t pos = 0;
-      for (std::string_view alias = NextAlias(option.Aliases, pos); !alias.empty();
-           alias = NextAlias(option.Aliases, pos)) {
+      for (const std::string& spelling : OptionSpellings(option.Aliases)) {
         // One-letter options cannot be combined (-ab is not -a -b): old style.
-        out += (alias.size() == 1 ? " -o " : " -l ") + Quoted(alias, true);
+        const bool shortForm = spelling.size() == 2;
+        out += (shortForm ? " -o " : " -l ") + Quoted(spelling.substr(shortForm ? 1 : 2), true);
       }
       if (option.Kind == okText || option.Kind == okNumber) out += " -x";
       out += " -d " + Quoted(option.Help, true) + "\n";

@@ -1,11 +1,9 @@
-#include "core/console/option_usage.h"
-
 #include <string>
 
 #include "core/console/banner.h"
 #include "core/console/core_state.h"
+#include "core/console/option_output.h"
 #include "core/console/text_stream.h"
-#include "core/options/option_spellings.h"
 
 namespace corvane {
 
@@ -24,13 +22,11 @@ void WriteHeading(std::string_view title) {
 
 void WriteOptionLines(std::span<const TOptionRec> options) {
   for (const TOptionRec& option : options) {
-    std::size_t pos = 0;
-    std::string_view alias = NextAlias(option.Aliases, pos);
     // Lines that start with a long spelling leave room for a short one.
-    std::string line = alias.size() == 1 ? " " : "     ";
-    for (bool first = true; !alias.empty(); alias = NextAlias(option.Aliases, pos), first = false) {
-      if (!first) line += ", ";
-      line += OptionSpelling(alias);
+    std::string line;
+    for (const std::string& spelling : OptionSpellings(option.Aliases)) {
+      line += line.empty() ? (spelling.size() == 2 ? " " : "     ") : ", ";
+      line += spelling;
     }
     line += ' ';
     line.append(line.size() + 3 > kHelpColumn ? 2 : kHelpColumn - 1 - line.size(), '.');

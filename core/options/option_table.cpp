@@ -32,8 +32,14 @@ void DefineOptions(std::span<TOptionRec> options) {
   }
 }
 
-std::string OptionSpelling(std::string_view alias) {
-  return (alias.size() == 1 ? "-" : "--") + std::string(alias);
+std::vector<std::string> OptionSpellings(std::string_view aliases) {
+  std::vector<std::string> spellings;
+  std::size_t pos = 0;
+  for (std::string_view alias = NextAlias(aliases, pos); !alias.empty();
+       alias = NextAlias(aliases, pos)) {
+    spellings.push_back((alias.size() == 1 ? "-" : "--") + std::string(alias));
+  }
+  return spellings;
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "param_records.h"
 
@@ -44,7 +45,8 @@ struct TOptionRec {
 // each search found (FindParam's scope: the whole command line).
 void DefineOptions(std::span<TOptionRec> options);
 
-// "-x" for a one-character alias, "--name" for a longer one.
-std::string OptionSpelling(std::string_view alias);
+// How the aliases are shown, in their order: "-x" for a one-character
+// alias, "--name" for a longer one.
+std::vector<std::string> OptionSpellings(std::string_view aliases);
 
 }  // namespace corvane

@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "core/console/core_state.h"
-#include "core/console/option_checks.h"
-#include "core/console/option_completion.h"
-#include "core/console/option_usage.h"
+#include "core/console/option_output.h"
 #include "core/console/text_stream.h"
 #include "core/options/param_slots.h"
 #include "tests/support/fake_platform.h"
