@@ -95,11 +95,31 @@ TEST(CheckOptions, GiveTheFamilysCodesAndNameWhatWasTyped) {
   }
 }
 
-TEST(WriteCompletion, WritesNothingForAShellItDoesNotKnow) {
-  const TOptionRec options[] = {{.Aliases = "w width"}};
-  TCaptureScope scope;
-  EXPECT_FALSE(WriteCompletion(options, "tcsh"));
-  EXPECT_TRUE(WriteCompletion(options, "fish"));
-  FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Out, "complete -c 'Linewright' -o 'w' -l 'width' -d ''\n");
+// The help text reaches each shell intact: quotes and the characters zsh's
+// option specification gives a meaning to are escaped.
+TEST(WriteCompletion, QuotesTheHelpForEachShellAndKnowsNoOther) {
+  const TOptionRec options[] = {{.Aliases = "w width", .Kind = okNumber, .Help = "it's [0:9]"},
+                                {.Aliases = "?"}};
+  const struct {
+    const char* shell;
+    const char* script;
+  } cases[] = {
+      {"bash",
+       "_Linewright() {\n  COMPREPLY=($(compgen -W '-w --width -?' -- "
+       "\"${COMP_WORDS[COMP_CWORD]}\"))\n"
+       "}\ncomplete -o default -F _Linewright 'Linewright'\n"},
+      {"zsh",
+       "#compdef Linewright\n_arguments \\\n  '-w[it'\\''s \\[0\\:9\\]]:value: ' \\\n"
+       "  '--width[it'\\''s \\[0\\:9\\]]:value: ' \\\n  '-?[]' \\\n  '*: :_default'\n"},
+      {"fish",
+       "complete -c 'Linewright' -o 'w' -l 'width' -x -d 'it\\'s [0:9]'\n"
+       "complete -c 'Linewright' -o '?' -d ''\n"},
+      {"tcsh", ""},
+  };
+  for (const auto& c : cases) {
+    TCaptureScope scope;
+    EXPECT_EQ(WriteCompletion(options, c.shell), *c.script != '\0') << c.shell;
+    FlushAllStreams();
+    EXPECT_EQ(scope.Capture.Out, c.script) << c.shell;
+  }
 }
