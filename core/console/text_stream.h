@@ -4,11 +4,10 @@
 // every completed line is handed over at its line end; whatever is pending
 // is handed over when main returns or exit is called, and text written later
 // in the exit work (static destructors, exit handlers) goes out as it is
-// written. A failed write ends
-// the process (status WriteFailedStatus), and so does a write to a stream
-// that was never bound (UnboundStreamStatus). The streams are bound from the
-// start of the process; C stdio keeps a buffer of its own, so text written
-// both ways may arrive out of order.
+// written. A failed write ends the process (status WriteFailedStatus), and
+// so does a write to a stream that was never bound (UnboundStreamStatus).
+// The streams are bound from the start of the process; C stdio keeps a
+// buffer of its own, so text written both ways may arrive out of order.
 #pragma once
 
 #include <cstddef>

@@ -96,7 +96,7 @@ TEST(CheckOptions, GiveTheFamilysCodesAndNameWhatWasTyped) {
 }
 
 // The help text reaches each shell intact: quotes and the characters zsh's
-// option specification gives a meaning to are escaped.
+// option descriptions give a meaning to are escaped.
 TEST(WriteCompletion, QuotesTheHelpForEachShellAndKnowsNoOther) {
   const TOptionRec options[] = {{.Aliases = "w width", .Kind = okNumber, .Help = "it's [0:9]"},
                                 {.Aliases = "?"}};
