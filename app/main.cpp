@@ -2,6 +2,7 @@
 #include "core/platform/platform.h"
 
 int main(int argc, char** argv) {
+  corvane::PlatformEndOnOutOfMemory();
   corvane::PlatformSetArguments(argc, argv);
   const int status = RunProgram();
 #ifdef LINEWRIGHT_INSTRUMENTED

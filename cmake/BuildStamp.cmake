@@ -9,9 +9,8 @@ else()
   string(TIMESTAMP _time "%Y/%m/%d %H:%M:%S")
 endif()
 string(SUBSTRING "${_time}" 0 10 _date)
+# Declared by the core (app_identity.h); defined here, in the tool's own target.
 set(_content "// Generated at build time; do not edit.
-#include \"core/console/app_identity.h\"
-
 namespace corvane {
 
 extern const char BuildDateStamp[] = \"${_date}\";

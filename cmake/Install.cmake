@@ -106,6 +106,8 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVe
                                  VERSION ${LINEWRIGHT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
               ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfigVersion.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/CorvaneBuildStamp.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/BuildStamp.cmake
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
 
 # The library reference and the example tool, where the -dev package keeps
@@ -113,9 +115,9 @@ install(FILES ${CMAKE_BINARY_DIR}/install/CorvaneCoreConfig.cmake
 set(CORVANECORE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/libcorvanecore-dev)
 install(FILES ${CMAKE_SOURCE_DIR}/doc/corvanecore.md
         DESTINATION ${CORVANECORE_DOC_DIR} COMPONENT Development)
-install(FILES ${CMAKE_SOURCE_DIR}/examples/tally/tally.cpp
-              ${CMAKE_SOURCE_DIR}/examples/tally/CMakeLists.txt
-        DESTINATION ${CORVANECORE_DOC_DIR}/examples/tally COMPONENT Development)
+install(FILES ${CMAKE_SOURCE_DIR}/examples/frame/frame.cpp
+              ${CMAKE_SOURCE_DIR}/examples/frame/CMakeLists.txt
+        DESTINATION ${CORVANECORE_DOC_DIR}/examples/frame COMPONENT Development)
 
 # The pkg-config file finds the prefix from its own place, so a staged or
 # relocated tree works as well as the configured prefix.

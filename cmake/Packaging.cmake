@@ -109,7 +109,7 @@ common banner and syntax-error report. This package holds the static
 library, its headers (<corvane/...>, namespace corvane, with the single
 header <corvane/corvane.h>), the CMake package, where find_package(CorvaneCore)
 gives the target CorvaneCore::corvane_core, the pkg-config file corvanecore.pc,
-the library reference (corvanecore.md) and the example tool tally, in
+the library reference (corvanecore.md) and the example tool frame, in
 /usr/share/doc/libcorvanecore-dev.")
 
   # CPack would put the project's summary in front of every package's own:

@@ -28,6 +28,9 @@ struct TFileVersionInfoRec {
 };
 
 // Fixed when the program is built: "yyyy/mm/dd" and "yyyy/mm/dd hh:nn:ss".
+// The tool defines them, not the library, so that its banner shows when it
+// was built: CMake's corvane_build_stamp(<target>), or CORVANE_BUILD_STAMP
+// (build_stamp.h) in one of its sources.
 extern const char BuildDateStamp[];
 extern const char BuildTimeStamp[];
 

@@ -63,7 +63,10 @@ void CoreInitialize() {
   // The locale's format settings are loaded when a date is first shown.
 }
 
-void CoreFinalize() { ReleaseRunRecords(); }
+void CoreFinalize() {
+  ReleaseRunRecords();
+  ReleaseStreamBuffers();
+}
 
 void CoreRestoreDefaults() {
   ReleaseRunRecords();

@@ -39,6 +39,8 @@ extern TFindParamRec BannerParam;
 extern TFindParamRec InfoParam;
 
 void CoreInitialize();
+// Releases the run records, hands pending text over and gives the stream
+// buffers back.
 void CoreFinalize();
 
 // Brings every piece of core state back to its value at process start, so a

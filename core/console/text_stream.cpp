@@ -20,11 +20,19 @@ void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
 void FlushSink(TStreamSink& sink) {
   std::size_t used = sink.Used;
   sink.Used = 0;
-  HandOver(sink, sink.Buffer.get(), used);
+  HandOver(sink, sink.Buffer, used);
 }
 
 TStreamSink& OtherSink(const TStreamSink& sink) {
   return &sink == &OutputSink ? ErrorSink : OutputSink;
+}
+
+// Exit handlers registered before this one and static destructors still
+// run after it, and what they write has no later hand-over to wait for: the
+// buffers take nothing more, so every write goes out at once.
+void FlushAtExit() {
+  FlushAllStreams();
+  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->Capacity = 0;
 }
 
 // Text waits in a buffer only once one exists, so the process end is asked
@@ -32,9 +40,9 @@ TStreamSink& OtherSink(const TStreamSink& sink) {
 // nothing, and a run that never buffers pays nothing.
 void TakeBuffer(TStreamSink& sink) {
   static bool flushAtExit = false;
-  if (!flushAtExit) flushAtExit = std::atexit(FlushAllStreams) == 0;
+  if (!flushAtExit) flushAtExit = std::atexit(FlushAtExit) == 0;
   // new char[] leaves the bytes as they are: only the pages written are touched.
-  sink.Buffer.reset(new char[StreamBufferSize]);
+  sink.Buffer = new char[StreamBufferSize];
 }
 
 // The sink is handed back to be written to, so it cannot point to const.
@@ -57,19 +65,19 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   if (size == 0) return;
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
-  if (size <= StreamBufferSize - sink.Used) {
-    if (!sink.Buffer) TakeBuffer(sink);
-    std::memcpy(sink.Buffer.get() + sink.Used, data, size);
+  if (size <= sink.Capacity - sink.Used) {
+    if (sink.Buffer == nullptr) TakeBuffer(sink);
+    std::memcpy(sink.Buffer + sink.Used, data, size);
     sink.Used += size;
     return;
   }
   FlushSink(sink);
-  if (size >= StreamBufferSize) {
+  if (size >= sink.Capacity) {
     HandOver(sink, data, size);
     return;
   }
-  if (!sink.Buffer) TakeBuffer(sink);
-  std::memcpy(sink.Buffer.get(), data, size);
+  if (sink.Buffer == nullptr) TakeBuffer(sink);
+  std::memcpy(sink.Buffer, data, size);
   sink.Used = size;
 }
 
@@ -135,6 +143,14 @@ void FlushStream(TTextStream& stream) { FlushSink(SinkOf(stream.Sink)); }
 void FlushAllStreams() {
   FlushSink(OutputSink);
   FlushSink(ErrorSink);
+}
+
+void ReleaseStreamBuffers() {
+  FlushAllStreams();
+  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) {
+    delete[] sink->Buffer;
+    sink->Buffer = nullptr;
+  }
 }
 
 }  // namespace corvane

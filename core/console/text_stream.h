@@ -2,15 +2,15 @@
 // handed to the OS in the order it was written across both streams: writing
 // to one stream first hands over what is pending on the other. On a terminal
 // every completed line is handed over at its line end; whatever is pending
-// is handed over when main returns or exit is called. A failed write ends
-// the process (status WriteFailedStatus), and so does a write to a stream
-// that was never bound (UnboundStreamStatus). The streams are bound from the
-// start of the process; C stdio keeps a buffer of its own, so text written
-// both ways may arrive out of order.
+// is handed over when main returns or exit is called, and text written later
+// in the exit work (static destructors, exit handlers) goes out as it is
+// written. A failed write ends the process (status WriteFailedStatus), and
+// so does a write to a stream that was never bound (UnboundStreamStatus).
+// The streams are bound from the start of the process; C stdio keeps a
+// buffer of its own, so text written both ways may arrive out of order.
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string_view>
 
 #include "../platform/platform.h"
@@ -23,9 +23,12 @@ struct TStreamSink {
   TStdStream Target = ssOutput;
   int TerminalState = -1;  // -1 not yet asked, 0 no, 1 yes
   std::size_t Used = 0;
+  std::size_t Capacity = StreamBufferSize;  // 0 once the process end handed it over
   // Taken from the heap at the first text: a run whose output bypasses the
   // buffer never touches its pages, and the small globals stay together.
-  std::unique_ptr<char[]> Buffer{};
+  // Owned by hand, so that no destructor frees it while static destructors
+  // and exit handlers may still write; ReleaseStreamBuffers gives it back.
+  char* Buffer = nullptr;
 };
 
 // A stream writes into a sink; rebinding points it at another sink.
@@ -56,5 +59,8 @@ void WriteLine(TTextStream& stream, std::string_view text = {});
 void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count);
 void FlushStream(TTextStream& stream);
 void FlushAllStreams();
+// Hands everything over and gives the buffers back (CoreFinalize); a later
+// write takes a buffer again.
+void ReleaseStreamBuffers();
 
 }  // namespace corvane

@@ -15,21 +15,17 @@ namespace {
 std::vector<std::string> Arguments;
 std::string ProgramName;
 std::string ExecutablePath;
+bool ExecutablePathAsked = false;
 
-// Nothing catches a failed allocation, and a run refused memory has nothing
-// left to do: one line and a status of its own, not an exception nobody
-// handles (an abort, maybe a core dump).
 [[noreturn]] void EndOutOfMemory() { PlatformFatalError("out of memory", OutOfMemoryStatus); }
 
 }  // namespace
 
 void PlatformSetArguments(int argc, const char* const* argv) {
-  // Taken over before the copies below, the first allocations that grow with
-  // the command line, so that every tool on the core has it from its start.
-  std::set_new_handler(EndOutOfMemory);
   ProgramName = (argc > 0 && argv[0] != nullptr) ? argv[0] : "";
   // Start-up and the identity both need it; the system is asked once.
   ExecutablePath = OsExecutablePath();
+  ExecutablePathAsked = true;
   // Copied after the name, so that a run refused memory for them can say
   // which program it was.
   Arguments.clear();
@@ -50,7 +46,21 @@ const std::vector<std::string>& PlatformArguments() { return Arguments; }
 
 const std::string& PlatformProgramName() { return ProgramName; }
 
-const std::string& PlatformExecutablePath() { return ExecutablePath; }
+const std::string& PlatformExecutablePath() {
+  // A tool that never called PlatformSetArguments still has a path, and its
+  // messages a name: CoreInitialize asks for it first.
+  if (!ExecutablePathAsked) {
+    ExecutablePathAsked = true;
+    ExecutablePath = OsExecutablePath();
+  }
+  return ExecutablePath;
+}
+
+void PlatformEndOnOutOfMemory() {
+  // A program, not the library, chooses this: a host that loads a tool's
+  // code keeps its own handling of a refused allocation.
+  std::set_new_handler(EndOutOfMemory);
+}
 
 namespace {
 
@@ -210,7 +220,8 @@ std::string PlatformCommandLine() {
 }
 
 std::string_view PlatformMessageName() {
-  std::string_view path = ExecutablePath.empty() ? ProgramName : ExecutablePath;
+  std::string_view path = PlatformExecutablePath();
+  if (path.empty()) path = ProgramName;
 #ifdef _WIN32
   const std::size_t cut = path.find_last_of("\\/:");
 #else

@@ -38,6 +38,7 @@ const std::vector<std::string>& PlatformArguments();
 std::string PlatformCommandLine();
 
 // Full path of the running executable; "" when the system cannot tell.
+// Asked of the system at the first call when PlatformSetArguments was not.
 const std::string& PlatformExecutablePath();
 
 // argv[0] as the process received it ("" when there was none).
@@ -79,9 +80,17 @@ inline constexpr int WriteFailedStatus = 1;     // a write to a stream failed
 inline constexpr int UnboundStreamStatus = 70;  // a write to a stream never bound
 inline constexpr int OutOfMemoryStatus = 71;    // the system refused memory
 
+// From now on a refused allocation ends the process with one line and
+// OutOfMemoryStatus instead of an exception nobody handles (an abort, maybe
+// a core dump). For a program's main, before PlatformSetArguments, whose
+// copies are the first allocations that grow with the command line; never
+// from code another program loads, whose host keeps its std::bad_alloc.
+void PlatformEndOnOutOfMemory();
+
 // The running program's name for its own messages: the executable's file
 // name without its extension, argv[0]'s when the system cannot tell the
-// path. Allocates nothing, so that running out of memory can be reported.
+// path. Allocates nothing once the path is known (PlatformSetArguments,
+// CoreInitialize), so that running out of memory can be reported.
 std::string_view PlatformMessageName();
 
 // Writes "<name>: <cause>" and the line end to standard error where that still
