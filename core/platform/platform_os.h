@@ -12,4 +12,11 @@ const char* OsRawCommandLine();
 // Full path of the running executable; "" when the system cannot tell.
 std::string OsExecutablePath();
 
+#ifndef _WIN32
+// Called by each write to a standard stream with its descriptor: while the
+// pause has the terminal in its mode, a write that cannot go through at once
+// hands the terminal back before it waits (key_polling_posix.cpp).
+void OsBeforeWrite(int fd);
+#endif
+
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/uio.h>
 #include <time.h>
 #include <unistd.h>
@@ -47,13 +48,27 @@ std::string OsExecutablePath() {
 #endif
   ssize_t n = readlink(link, buffer, sizeof buffer);
   if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return "";
-  return std::string(buffer, static_cast<size_t>(n));
+  std::string path(buffer, static_cast<size_t>(n));
+  // The kernel marks a file unlinked since (a package upgrade) with this
+  // suffix; it belongs to the name only when the file so named is the one
+  // running.
+  constexpr std::string_view kDeleted = " (deleted)";
+  struct stat named {};
+  struct stat running {};
+  if (path.ends_with(kDeleted) &&
+      !(stat(path.c_str(), &named) == 0 && stat(link, &running) == 0 &&
+        named.st_dev == running.st_dev && named.st_ino == running.st_ino)) {
+    path.resize(path.size() - kDeleted.size());
+  }
+  return path;
 #endif
 }
 
 bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
+  const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
   while (size > 0) {
-    ssize_t n = write(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO, data, size);
+    OsBeforeWrite(fd);
+    ssize_t n = write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
