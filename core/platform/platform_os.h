@@ -13,7 +13,7 @@ const char* OsRawCommandLine();
 std::string OsExecutablePath();
 
 #ifndef _WIN32
-// Called by each write to a standard stream with its descriptor: while the
+// Called by PlatformWrite before each write, with its descriptor: while the
 // pause has the terminal in its mode, a write that cannot go through at once
 // hands the terminal back before it waits (key_polling_posix.cpp).
 void OsBeforeWrite(int fd);

@@ -49,9 +49,9 @@ std::string OsExecutablePath() {
   ssize_t n = readlink(link, buffer, sizeof buffer);
   if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return "";
   std::string path(buffer, static_cast<size_t>(n));
-  // The kernel marks a file unlinked since (a package upgrade) with this
-  // suffix; it belongs to the name only when the file so named is the one
-  // running.
+  // The kernel adds this to the path of a file unlinked since it was started
+  // (a package upgrade replaced it); it is part of the name only when a file
+  // of that very name is the one running.
   constexpr std::string_view kDeleted = " (deleted)";
   struct stat named {};
   struct stat running {};
