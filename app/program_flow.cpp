@@ -6,9 +6,10 @@
 #include "core/console/text_stream.h"
 #include "core/options/param_matching.h"
 #include "core/options/param_slots.h"
+#include "core/options/text_character.h"
 #include "linewright_version.h"
 
-char StringChar = 0;
+std::string StringChar;
 std::int32_t StringLength = 0;
 std::string CharValue;
 std::int32_t LineCount = 0;
@@ -22,8 +23,10 @@ void RunMainFlow() {
   corvane::SetAppInfo(corvane::AppInfo, LINEWRIGHT_VERSION, LINEWRIGHT_BUILD,
                       "Generate string for Shell Scripting Environment", "Linewright", false);
 
-  corvane::GetSlotChar(corvane::ParamStatus, StringChar, 1);
-  corvane::GetSlotNumber(corvane::ParamStatus, StringLength, 2);
+  corvane::GetSlotCharacter(corvane::ParamStatus, StringChar, 1);
+  // A length above the limit, however large, is cut to it; the checks see
+  // the cut length, which is below 1 exactly when the typed one is.
+  corvane::GetSlotCount(corvane::ParamStatus, StringLength, 2, MaxStringLength);
 
   corvane::DebugParam =
       corvane::FindSwitchParam(corvane::ParamStatus, "  DEBUG DEBUG-MODE", 0, -1, 0);
@@ -52,8 +55,9 @@ void RunMainFlow() {
 
   if (!RunChecks()) return;  // an error or an informational path ended the run
 
-  if (CharParam.Found && !CharValue.empty()) StringChar = CharValue[0];
-  if (StringLength > MaxStringLength) StringLength = MaxStringLength;
+  if (CharParam.Found && !CharValue.empty()) {
+    StringChar.assign(CharValue, 0, corvane::FirstCharacterLength(CharValue));
+  }
   GenerateLines(StringChar, StringLength, LineCount, LengthParam.Found);
 }
 
@@ -66,7 +70,7 @@ int RunProgram() {
 
 void RestoreProgramDefaults() {
   corvane::CoreRestoreDefaults();
-  StringChar = 0;
+  StringChar = std::string{};
   StringLength = 0;
   CharValue = std::string{};
   LineCount = 0;

@@ -13,7 +13,9 @@ inline constexpr std::int32_t DefaultLineCount = 1;
 inline constexpr std::int32_t MinLineCount = 0;
 inline constexpr std::int32_t MaxLineCount = 1000;
 
-extern char StringChar;
+// The character to repeat: its bytes, one whole character (see
+// corvane::FirstCharacterLength).
+extern std::string StringChar;
 extern std::int32_t StringLength;
 extern std::string CharValue;
 extern std::int32_t LineCount;

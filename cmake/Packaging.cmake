@@ -1,8 +1,8 @@
 # Packages, built with `cpack` in the build directory (VERSION is the release,
 # major.minor.patch, from CMakeLists.txt):
 #   Linux:   linewright-VERSION-Linux.tar.gz (the whole install tree),
-#            linewright_VERSION-1_<arch>.deb (the program) and
-#            libcorvanecore-dev_VERSION-1_<arch>.deb (the CorvaneCore package)
+#            linewright_VERSION-REVISION_<arch>.deb (the program) and
+#            libcorvanecore-dev_VERSION-REVISION_<arch>.deb (the CorvaneCore package)
 #   Windows: linewright-VERSION-win64.zip (Linewright.exe, README.md, LICENSE)
 set(LINEWRIGHT_PACKAGE_CONTACT "The Linewright developers <developers@linewright.example>"
     CACHE STRING "Maintainer of the Debian packages, as a name and an address in angle brackets")
@@ -41,9 +41,10 @@ else()
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LINEWRIGHT_PACKAGE_CONTACT}")
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LINEWRIGHT_PACKAGE_HOMEPAGE}")
-  # The first packaging of each release: the Debian revision after the
-  # upstream version, which makes changelog.Debian.gz the package's changelog.
-  set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+  # The Debian revision after the upstream version, which makes
+  # changelog.Debian.gz the package's changelog. 2: the native line ends and
+  # characters, with the program's own release and build numbers unchanged.
+  set(CPACK_DEBIAN_PACKAGE_RELEASE 2)
   set(LINEWRIGHT_DEB_VERSION "${LINEWRIGHT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
   # A static program needs no shared library; a dynamic one declares what
   # dpkg-shlibdeps (dpkg-dev) finds it linked against.

@@ -17,4 +17,5 @@
 #include "options/param_records.h"
 #include "options/param_slots.h"
 #include "options/syntax_validation.h"
+#include "options/text_character.h"
 #include "platform/platform.h"

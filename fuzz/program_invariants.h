@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/options/text_character.h"
 #include "fuzz/reference_number.h"
 #include "linewright_version.h"
 #include "tests/support/expected_help.h"
@@ -67,7 +68,7 @@ struct TModelFoundRec {
 struct TModelRunRec {
   TModelFoundRec Options[opCount];
   std::vector<TModelStatus> Status;
-  char Char = 0;
+  std::string Char;  // the character's bytes
   std::int32_t Length = 0;
   std::int32_t Lines = 0;
 };
@@ -179,19 +180,21 @@ inline TModelRunRec ModelRun(const std::vector<std::string>& args) {
   TModelRunRec run;
   run.Status.assign(args.size(), msUnclaimed);
   if (!args.empty() && !args[0].empty()) {
-    run.Char = args[0][0];
+    // The character rule has a table of its own; the model takes it whole.
+    run.Char = args[0].substr(0, corvane::FirstCharacterLength(args[0]));
     run.Status[0] = msPositional;
   }
   if (args.size() >= 2 && !args[1].empty()) {
-    run.Length = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(fuzzref::ReferenceNumberDef(args[1], 0)));
+    run.Length = static_cast<std::int32_t>(fuzzref::ReferenceNumberCapped(args[1], 0, kMaxLength));
     run.Status[1] = msPositional;
   }
   for (int k = 0; k < opCount; ++k) run.Options[k] = ModelSearch(kOptions[k], args, run.Status);
   run.Lines = static_cast<std::int32_t>(fuzzref::ReferenceNumberRange(
       run.Options[opNumber].Value, kDefaultLines, kMinLines, kMaxLines));
   const TModelFoundRec& charOption = run.Options[opChar];
-  if (charOption.Found && !charOption.Value.empty()) run.Char = charOption.Value[0];
+  if (charOption.Found && !charOption.Value.empty()) {
+    run.Char = charOption.Value.substr(0, corvane::FirstCharacterLength(charOption.Value));
+  }
   return run;
 }
 
@@ -225,13 +228,14 @@ inline bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-// Lines of one repeated byte: the shape every generating run must have,
+// Lines of one repeated character: the shape every generating run must have,
 // checked apart from the model so a fault in the model cannot hide it.
 inline std::string CheckLineShape(const std::string& out) {
   if (out.empty()) return "";
-  const std::size_t firstEnd = out.find("\r\n");
-  if (firstEnd == std::string::npos) return "generated output does not end its line with CR LF";
-  const std::string line = out.substr(0, firstEnd + 2);
+  const std::string_view eol = expected::TestedLineEnd();
+  const std::size_t firstEnd = out.find(eol);
+  if (firstEnd == std::string::npos) return "generated output does not end its line";
+  const std::string line = out.substr(0, firstEnd + eol.size());
   if (out.size() % line.size() != 0) return "generated lines differ in length";
   const std::size_t count = out.size() / line.size();
   if (count > static_cast<std::size_t>(kMaxLines)) {
@@ -240,19 +244,24 @@ inline std::string CheckLineShape(const std::string& out) {
   for (std::size_t k = 0; k < count; ++k) {
     if (out.compare(k * line.size(), line.size(), line) != 0) return "generated lines differ";
   }
-  // The repeated byte may itself be a blank, so the suffix is found from
+  // The repeated character may itself be a blank, so the suffix is found from
   // the end and must name the length of what stands before it.
   std::string_view body(line.data(), firstEnd);
   const std::size_t mark = body.rfind(" Length: ");
-  if (mark != std::string_view::npos && body.substr(mark + 9) == std::to_string(mark)) {
+  const std::size_t unit = body.empty() ? 1 : corvane::FirstCharacterLength(body);
+  if (mark != std::string_view::npos && mark % unit == 0 &&
+      body.substr(mark + 9) == std::to_string(mark / unit)) {
     body = body.substr(0, mark);
   }
-  if (body.empty() || body.size() > static_cast<std::size_t>(kMaxLength)) {
-    return "line length " + std::to_string(body.size()) + " outside 1.." +
+  const std::size_t characters = body.size() / unit;
+  if (body.empty() || characters > static_cast<std::size_t>(kMaxLength)) {
+    return "line length " + std::to_string(characters) + " outside 1.." +
            std::to_string(kMaxLength);
   }
-  if (body.find_first_not_of(body[0]) != std::string_view::npos) {
-    return "line is not one repeated byte (or its length suffix is wrong)";
+  for (std::size_t at = 0; at < body.size(); at += unit) {
+    if (body.size() % unit != 0 || body.compare(at, unit, body, 0, unit) != 0) {
+      return "line is not one repeated character (or its length suffix is wrong)";
+    }
   }
   return "";
 }
@@ -308,7 +317,8 @@ inline std::string CheckProgramRun(const std::vector<std::string>& args,
   const bool syntaxError = !complaint.empty();
   if (syntaxError) {
     if (!StartsWith(run.Err, banner)) return "syntax error report not preceded by the banner";
-    if (!Contains(run.Err, "\r\n" + complaint + "\r\n"))
+    const std::string eol(TestedLineEnd());
+    if (!Contains(run.Err, eol + complaint + eol))
       return "report lacks the complaint: " + complaint;
     if (!EndsWith(run.Err, ExpectedHelp(hfShort, baseName)))
       return "syntax error not followed by the short help";
@@ -321,10 +331,11 @@ inline std::string CheckProgramRun(const std::vector<std::string>& args,
     if (!run.Out.empty()) return "information path wrote to standard output";
     if (!StartsWith(run.Err, banner)) return "information path did not show the build line";
   } else {
-    const std::int32_t length = model.Length > kMaxLength ? kMaxLength : model.Length;
-    std::string line(static_cast<std::size_t>(length), model.Char);
+    const std::int32_t length = model.Length;
+    std::string line;
+    for (std::int32_t k = 0; k < length; ++k) line += model.Char;
     if (found(opLength)) line += " Length: " + std::to_string(length);
-    line += "\r\n";
+    line += expected::TestedLineEnd();
     std::string lines;
     for (std::int32_t k = 0; k < model.Lines; ++k) lines += line;
     if (run.Out != lines) {

@@ -18,8 +18,9 @@ inline int ReferenceDigit(char c) {
   return 99;
 }
 
-// True and the value when the text converts; false when it does not.
-inline bool ReferenceNumber(std::string_view text, std::uint64_t& value) {
+// True and the value when the text converts; false when it does not. With
+// saturate, digits beyond 2^64 - 1 give 2^64 - 1 instead of failing.
+inline bool ReferenceNumber(std::string_view text, std::uint64_t& value, bool saturate = false) {
   std::string kept;
   for (char c : text) {
     if (c == '.') break;
@@ -48,12 +49,15 @@ inline bool ReferenceNumber(std::string_view text, std::uint64_t& value) {
   if (rest.empty()) return false;
 
   std::uint64_t v = 0;
+  bool over = false;
   for (char c : rest) {
     int d = ReferenceDigit(c);
     if (d >= static_cast<int>(base)) return false;
-    if (__builtin_mul_overflow(v, static_cast<std::uint64_t>(base), &v)) return false;
-    if (__builtin_add_overflow(v, static_cast<std::uint64_t>(d), &v)) return false;
+    over = over || __builtin_mul_overflow(v, static_cast<std::uint64_t>(base), &v) ||
+           __builtin_add_overflow(v, static_cast<std::uint64_t>(d), &v);
   }
+  if (over && !saturate) return false;
+  if (over) v = ~std::uint64_t{0};
   value = v;
   return true;
 }
@@ -62,6 +66,14 @@ inline bool ReferenceNumber(std::string_view text, std::uint64_t& value) {
 inline std::uint64_t ReferenceNumberDef(std::string_view text, std::uint64_t defaultValue) {
   std::uint64_t v = 0;
   return ReferenceNumber(text, v) ? v : defaultValue;
+}
+
+// A count cut to maxValue, however large the number, as StrToNumberCapped gives it.
+inline std::uint64_t ReferenceNumberCapped(std::string_view text, std::uint64_t defaultValue,
+                                           std::uint64_t maxValue) {
+  std::uint64_t v = 0;
+  if (!ReferenceNumber(text, v, true)) v = defaultValue;
+  return v > maxValue ? maxValue : v;
 }
 
 // The same with limits: the minimum first, then the maximum.

@@ -27,7 +27,7 @@ void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner
 
 TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string& datePattern);
 
-// Count dashes on ConsoleOut, an extra CR LF when asked, then the line end.
+// Count dashes on ConsoleOut, an extra line end when asked, then the line end.
 void PrintSeparator(int count, bool blankLineAfter);
 
 // ---- The pieces of the banner, open to tests with stamps of their own ----

@@ -16,15 +16,16 @@ const int kPauseDots = 30;
 void WriteReport(const std::string& complaint, bool pause, bool beep) {
   // Whatever follows an error (help, pause) belongs with the report.
   RebindConsoleOutToErr();
-  WriteText(ConsoleErr, "Invalid or Incomplete Syntax!\r\n");
+  WriteText(ConsoleErr, "Invalid or Incomplete Syntax!");
+  WriteText(ConsoleErr, LineEnd);
   WriteLine(ConsoleErr);
   WriteText(ConsoleErr, "Execution Path ... ");
   WriteData(ConsoleErr, ExePath);
-  WriteText(ConsoleErr, "\r\n");
+  WriteText(ConsoleErr, LineEnd);
   WriteText(ConsoleErr, "You entered ...... ");
   WriteData(ConsoleErr, PlatformCommandLine());
   WriteLine(ConsoleErr);
-  WriteErrorMessage(complaint, "\r\n");
+  WriteErrorMessage(complaint, std::string(LineEnd));
   if (beep) {
     // The sound should accompany a report the user can already read.
     FlushStream(ConsoleErr);
@@ -52,7 +53,7 @@ void WriteErrorMessage(const std::string& body, const std::string& prefix) {
   WriteText(ConsoleErr, prefix);
   // The complaint lists arguments as they were typed.
   WriteData(ConsoleErr, body);
-  WriteText(ConsoleErr, "\r\n");
+  WriteText(ConsoleErr, LineEnd);
   WriteLine(ConsoleErr);
 }
 

@@ -12,7 +12,7 @@ void ReportSyntaxError(const std::string& msg, bool pause, bool beep);
 // The complaint is printed unchanged; validation is accepted but not used.
 void ReportCustomSyntaxError(TParamStatisticsRec& validation, const std::string& msg, bool pause,
                              bool beep);
-// prefix, body, CR LF and the line end, on ConsoleErr.
+// prefix, body and two line ends (an empty line follows), on ConsoleErr.
 void WriteErrorMessage(const std::string& body, const std::string& prefix);
 
 }  // namespace corvane

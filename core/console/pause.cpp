@@ -28,7 +28,7 @@ void WaitWithDots(int count, const std::string& prompt) {
     FlushStream(ConsoleOut);
   } while (dots < count);
   PlatformStopKeyPolling();
-  WriteText(ConsoleOut, "\r\n");
+  WriteText(ConsoleOut, LineEnd);
   WriteLine(ConsoleOut);
 }
 

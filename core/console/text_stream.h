@@ -36,8 +36,6 @@ struct TTextStream {
 extern TTextStream ConsoleOut;
 extern TTextStream ConsoleErr;
 
-inline constexpr std::string_view LineEnd = "\r\n";
-
 // Hands over anything pending, then binds ConsoleOut to standard output and
 // ConsoleErr to standard error.
 void BindConsoleStreams();
@@ -50,9 +48,9 @@ void WriteText(TTextStream& stream, std::string_view text);
 // never drive.
 void WriteData(TTextStream& stream, std::string_view data);
 void WriteChar(TTextStream& stream, char c);
-// text, then CR LF; on a terminal the line is handed over at once.
+// text, then the line end; on a terminal the line is handed over at once.
 void WriteLine(TTextStream& stream, std::string_view text = {});
-// line, which ends in CR LF, count times over: on a terminal one line at a
+// line, which ends in the line end, count times over: on a terminal one line at a
 // time as WriteLine hands them over, elsewhere in as few writes as the system
 // allows, after whatever is pending on either stream.
 void WriteRepeatedLine(TTextStream& stream, std::string_view line, std::size_t count);

@@ -25,8 +25,9 @@ int DigitValue(char c, unsigned base) {
 }
 
 // Blanks and tabs, an optional "+", an optional base prefix, then nothing
-// but digits of that base.
-bool ParseUnsigned(const char* text, std::size_t size, std::uint64_t& result) {
+// but digits of that base. A value beyond 64 bits fails, or with saturate
+// gives the largest one.
+bool ParseUnsigned(const char* text, std::size_t size, std::uint64_t& result, bool saturate) {
   std::size_t p = 0;
   while (p < size && (text[p] == ' ' || text[p] == '\t')) ++p;
   if (p < size && text[p] == '+') ++p;
@@ -55,7 +56,11 @@ bool ParseUnsigned(const char* text, std::size_t size, std::uint64_t& result) {
   for (; p < size; ++p) {
     int d = DigitValue(text[p], base);
     if (d < 0) return false;
-    if (value > (kMax - static_cast<std::uint64_t>(d)) / base) return false;
+    if (value > (kMax - static_cast<std::uint64_t>(d)) / base) {
+      if (!saturate) return false;
+      value = kMax;
+      continue;
+    }
     value = value * base + static_cast<std::uint64_t>(d);
   }
   result = value;
@@ -64,7 +69,7 @@ bool ParseUnsigned(const char* text, std::size_t size, std::uint64_t& result) {
 
 // The text before the first "." with its commas dropped, copied into a
 // fixed buffer: a number is never long enough to need the heap.
-bool ConvertText(const std::string& text, std::uint64_t& result) {
+bool ConvertText(const std::string& text, std::uint64_t& result, bool saturate = false) {
   char digits[kMaxNumberTextLength];
   std::size_t size = 0;
   for (char c : text) {
@@ -73,7 +78,7 @@ bool ConvertText(const std::string& text, std::uint64_t& result) {
     if (size + 1 >= kMaxNumberTextLength) return false;
     digits[size++] = c;
   }
-  return ParseUnsigned(digits, size, result);
+  return ParseUnsigned(digits, size, result, saturate);
 }
 
 }  // namespace
@@ -83,6 +88,14 @@ std::uint64_t StrToNumberDef(const std::string& text, std::uint64_t defaultValue
   if (!ConvertText(text, result)) result = defaultValue;
   CoreState.ParamValueAdjusted = result == defaultValue;
   return result;
+}
+
+std::uint64_t StrToNumberCapped(const std::string& text, std::uint64_t defaultValue,
+                                std::uint64_t maxValue) {
+  std::uint64_t result = defaultValue;
+  if (!ConvertText(text, result, true)) result = defaultValue;
+  CoreState.ParamValueAdjusted = result == defaultValue || result > maxValue;
+  return result > maxValue ? maxValue : result;
 }
 
 std::uint64_t StrToNumberRange(const std::string& text, std::uint64_t defaultValue,

@@ -1,6 +1,7 @@
 #include "core/options/param_slots.h"
 
 #include "core/options/number_conversion.h"
+#include "core/options/text_character.h"
 
 namespace corvane {
 
@@ -29,11 +30,27 @@ void GetSlotChar(TParamStatusArray& table, char& target, std::int32_t slot) {
   MarkPositional(*entry);
 }
 
+void GetSlotCharacter(TParamStatusArray& table, std::string& target, std::int32_t slot) {
+  TParamStatusRec* entry = GivenSlot(table, slot);
+  if (entry == nullptr) return;
+  target.assign(entry->Text, 0, FirstCharacterLength(entry->Text));
+  MarkPositional(*entry);
+}
+
 void GetSlotNumber(TParamStatusArray& table, std::int32_t& target, std::int32_t slot) {
   TParamStatusRec* entry = GivenSlot(table, slot);
   if (entry == nullptr) return;
   // Low 32 bits, read as signed: 2^32 - 1 becomes -1.
   target = static_cast<std::int32_t>(static_cast<std::uint32_t>(StrToNumberDef(entry->Text, 0)));
+  MarkPositional(*entry);
+}
+
+void GetSlotCount(TParamStatusArray& table, std::int32_t& target, std::int32_t slot,
+                  std::int32_t limit) {
+  TParamStatusRec* entry = GivenSlot(table, slot);
+  if (entry == nullptr) return;
+  const std::uint64_t cap = limit > 0 ? static_cast<std::uint64_t>(limit) : 0;
+  target = static_cast<std::int32_t>(StrToNumberCapped(entry->Text, 0, cap));
   MarkPositional(*entry);
 }
 

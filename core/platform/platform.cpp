@@ -2,7 +2,9 @@
 // the text rules every system shares.
 #include "core/platform/platform.h"
 
+#include <iterator>
 #include <new>
+#include <utility>
 
 #include "core/platform/platform_os.h"
 
@@ -22,10 +24,6 @@ std::string ExecutablePath;
 }  // namespace
 
 void PlatformSetArguments(int argc, const char* const* argv) {
-  // On Windows the C run-time split GetCommandLineA() itself, so argv holds
-  // exactly the ANSI code page bytes the raw command line shows;
-  // CommandLineToArgvW splits by slightly different rules and would need a
-  // lossy conversion back.
   // Taken over before the copies below, the first allocations that grow with
   // the command line, so that every tool on the core has it from its start.
   std::set_new_handler(EndOutOfMemory);
@@ -35,6 +33,16 @@ void PlatformSetArguments(int argc, const char* const* argv) {
   // Copied after the name, so that a run refused memory for them can say
   // which program it was.
   Arguments.clear();
+#ifdef _WIN32
+  // The same arguments in UTF-8, unless a tool passes a list of its own.
+  std::vector<std::string> wide = OsWideArguments();
+  if (argc > 0 && wide.size() == static_cast<std::size_t>(argc)) {
+    ProgramName = std::move(wide[0]);
+    Arguments.assign(std::make_move_iterator(wide.begin() + 1),
+                     std::make_move_iterator(wide.end()));
+    return;
+  }
+#endif
   if (argc > 1) Arguments.assign(argv + 1, argv + argc);
 }
 
@@ -46,8 +54,8 @@ const std::string& PlatformExecutablePath() { return ExecutablePath; }
 
 namespace {
 
-// A Windows console shows every byte from 80 up as a character of its code
-// page, which is not UTF-8: there only the C1 pairs count, as everywhere.
+// A Windows console is written in UTF-16, where a byte outside UTF-8 shows
+// as U+FFFD and drives nothing: there only the C1 pairs count, as everywhere.
 #ifdef _WIN32
 constexpr bool kStrayBytesAreControls = false;
 #else
@@ -257,7 +265,7 @@ void PlatformFatalError(std::string_view cause, int status) {
     PlatformWrite(ssError, ": ", 2);
   }
   PlatformWrite(ssError, cause.data(), cause.size());
-  PlatformWrite(ssError, "\r\n", 2);
+  PlatformWrite(ssError, LineEnd.data(), LineEnd.size());
   PlatformEndProcess(status);
 }
 

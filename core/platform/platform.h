@@ -15,6 +15,14 @@ namespace corvane {
 
 enum TStdStream : int { ssOutput = 1, ssError = 2 };
 
+// The platform's own line end, which every line the core and its programs
+// write ends with: the one its shells, files and tools expect.
+#ifdef _WIN32
+inline constexpr std::string_view LineEnd = "\r\n";
+#else
+inline constexpr std::string_view LineEnd = "\n";
+#endif
+
 // ---- Process -------------------------------------------------------------
 
 // Records the process's arguments as delivered and asks the system for the
@@ -76,7 +84,7 @@ inline constexpr int OutOfMemoryStatus = 71;    // the system refused memory
 // path. Allocates nothing, so that running out of memory can be reported.
 std::string_view PlatformMessageName();
 
-// Writes "<name>: <cause>" and CR LF to standard error where that still
+// Writes "<name>: <cause>" and the line end to standard error where that still
 // works, then ends the process with the status. Allocates nothing.
 [[noreturn]] void PlatformFatalError(std::string_view cause, int status);
 

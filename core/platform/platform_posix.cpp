@@ -17,6 +17,8 @@
 
 #if defined(__APPLE__)
 #include <mach-o/dyld.h>
+// Older SDKs declare newlocale and uselocale only here, not in <locale.h>.
+#include <xlocale.h>
 #elif defined(__FreeBSD__) || defined(__DragonFly__)
 #include <sys/sysctl.h>
 #include <sys/types.h>

@@ -101,10 +101,10 @@ TEST(FuzzRegressions, ChecksRejectTamperedRuns) {
   ASSERT_EQ(fuzzcheck::CheckProgramRun(args, good, "Linewright"), "");
 
   fuzzcheck::TProgramOutcomeRec bad = good;
-  bad.Out = "===== Length: 5\r\n";
+  bad.Out = Nl("===== Length: 5\n");
   EXPECT_NE(fuzzcheck::CheckProgramRun(args, bad, "Linewright"), "") << "a line missing";
   bad = good;
-  bad.Out = "===== Length: 4\r\n===== Length: 4\r\n";
+  bad.Out = Nl("===== Length: 4\n===== Length: 4\n");
   EXPECT_NE(fuzzcheck::CheckProgramRun(args, bad, "Linewright"), "") << "wrong length suffix";
   bad = good;
   bad.ExitCode = expected::kExitInvalid;

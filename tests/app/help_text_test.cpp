@@ -30,7 +30,8 @@ std::string CaptureHelp(const std::string& name, bool shortHelp, bool verbose) {
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t end; (end = text.find(LineEnd, start)) != std::string::npos;
+       start = end + LineEnd.size()) {
     lines.push_back(text.substr(start, end - start));
   }
   EXPECT_EQ(start, text.size()) << "text after the last line end";

@@ -167,7 +167,7 @@ TEST(ShowBanner, WritesTheRealStampsToTheErrorStreamOnce) {
   std::string expected;
   for (const std::string& line :
        BannerLines(info, true, true, BuildDateStamp, BuildTimeStamp, loaded)) {
-    expected += line + "\r\n";
+    expected += line + Nl("\n");
   }
   EXPECT_EQ(run.Capture.Err, expected);
   EXPECT_EQ(run.Capture.Out, "");
@@ -183,8 +183,8 @@ TEST(ShowBanner, KeepsTheDatePatternAndLeavesTheDateSeparatorSlash) {
   EXPECT_EQ(FormatSettings.ShortDatePattern, "dd.mm.yyyy");
   EXPECT_EQ(FormatSettings.DateSeparator, '/');
   EXPECT_TRUE(std::regex_match(
-      run.Capture.Err, std::regex(R"(X\.exe v2\.4\.0\.160 \S+ was compiled on \d\d M\d+\S+ )"
-                                  R"(\d{4} @ \d\d\.00\.00 using .+\r\n)")))
+      run.Capture.Err, std::regex(NlPattern(R"(X\.exe v2\.4\.0\.160 \S+ was compiled on \d\d M\d+\S+ )"
+                                            R"(\d{4} @ \d\d\.00\.00 using .+\r\n)"))))
       << run.Capture.Err;
 }
 
@@ -204,9 +204,9 @@ TEST(PrintSeparator, WritesDashesAndTheLineEndsToTheOutputStream) {
   const struct {
     int count;
     bool blankLineAfter;
-    const char* text;
+    std::string text;
   } cases[] = {
-      {3, false, "---\r\n"}, {3, true, "---\r\n\r\n"}, {0, false, "\r\n"}, {-5, true, "\r\n\r\n"}};
+      {3, false, Nl("---\n")}, {3, true, Nl("---\n\n")}, {0, false, Nl("\n")}, {-5, true, Nl("\n\n")}};
   for (const auto& c : cases) {
     TCaptureScope scope;
     PrintSeparator(c.count, c.blankLineAfter);

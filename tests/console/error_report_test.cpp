@@ -13,8 +13,8 @@ using namespace corvane;
 namespace {
 
 std::string Head(const std::string& dir, const std::string& typed) {
-  return "Invalid or Incomplete Syntax!\r\n\r\nExecution Path ... " + dir +
-         "\r\nYou entered ...... " + typed + "\r\n";
+  return Nl("Invalid or Incomplete Syntax!\n\nExecution Path ... ") + dir +
+         Nl("\nYou entered ...... ") + typed + Nl("\n");
 }
 
 const char kPrompt[] = "Press Any Key to Continue...";
@@ -36,7 +36,7 @@ TEST(ReportSyntaxError, PointsToTheSyntaxWithExactlyOneSpace) {
     ReportSyntaxError(c.msg, false, false);
     FlushAllStreams();
     EXPECT_EQ(scope.Capture.Err,
-              Head("/opt/tools/", "Linewright = x") + "\r\n" + c.complaint + "\r\n\r\n")
+              Head("/opt/tools/", "Linewright = x") + Nl("\n") + c.complaint + Nl("\n\n"))
         << '"' << c.msg << '"';
     EXPECT_EQ(scope.Capture.Out, "");
     EXPECT_EQ(scope.Console.Alerts + scope.Console.Starts, 0);
@@ -50,7 +50,7 @@ TEST(ReportCustomSyntaxError, PrintsTheComplaintUnchangedAndQuotesASpacedDirecto
   FlushAllStreams();
   EXPECT_EQ(scope.Capture.Err,
             Head("\"/opt/My Tools/\"", "./Linewright 'two words' -n=3 '' '-c:'$'\\x07'") +
-                "\r\nBad length \r\n\r\n");
+                Nl("\nBad length \n\n"));
 }
 
 TEST(WriteErrorMessage, WritesPrefixBodyAndAnEmptyLineToStandardError) {
@@ -58,7 +58,7 @@ TEST(WriteErrorMessage, WritesPrefixBodyAndAnEmptyLineToStandardError) {
   WriteErrorMessage("body", "pre:");
   WriteErrorMessage("", "");
   FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Err, "pre:body\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(scope.Capture.Err, Nl("pre:body\n\n\n\n"));
   EXPECT_EQ(scope.Capture.Out, "");
 }
 
@@ -68,7 +68,8 @@ TEST(ErrorReport, SendsConsoleOutToStandardErrorFromThenOn) {
   WriteLine(ConsoleOut, "help");
   FlushAllStreams();
   EXPECT_EQ(scope.Capture.Out, "");
-  EXPECT_EQ(scope.Capture.Err.substr(scope.Capture.Err.size() - 11), "m\r\n\r\nhelp\r\n");
+  const std::string tail = Nl("m\n\nhelp\n");
+  EXPECT_EQ(scope.Capture.Err.substr(scope.Capture.Err.size() - tail.size()), tail);
 }
 
 TEST(ErrorReport, SoundsAndPausesAsTheFlagsSay) {
@@ -78,15 +79,15 @@ TEST(ErrorReport, SoundsAndPausesAsTheFlagsSay) {
     std::string tail;
   } cases[] = {
       {false, true, 1, 0, ""},
-      {true, false, 0, 1, std::string(kPrompt) + std::string(30, '.') + "\r\n\r\n"},
-      {true, true, 1, 1, std::string(kPrompt) + std::string(30, '.') + "\r\n\r\n"},
+      {true, false, 0, 1, std::string(kPrompt) + std::string(30, '.') + Nl("\n\n")},
+      {true, true, 1, 1, std::string(kPrompt) + std::string(30, '.') + Nl("\n\n")},
   };
   for (const auto& c : cases) {
     TCaptureScope scope;
     ReportSyntaxError("m", c.pause, c.beep);
     FlushAllStreams();
     const std::string body =
-        Head("/opt/tools/", "Linewright") + "\r\nm (See Syntax Definition Below)\r\n\r\n";
+        Head("/opt/tools/", "Linewright") + Nl("\nm (See Syntax Definition Below)\n\n");
     EXPECT_EQ(scope.Capture.Err, body + c.tail);
     EXPECT_EQ(scope.Capture.Out, "");
     EXPECT_EQ(scope.Console.Alerts, c.alerts);
@@ -99,6 +100,6 @@ TEST(ErrorReport, HasTheWholeReportOutBeforeTheAlert) {
   TCaptureScope scope;
   ReportCustomSyntaxError(CustomValidation, "m", false, true);
   // Nothing flushed here: the report must already have reached the OS.
-  EXPECT_EQ(scope.Capture.Err, Head("/opt/tools/", "Linewright") + "\r\nm\r\n\r\n");
+  EXPECT_EQ(scope.Capture.Err, Head("/opt/tools/", "Linewright") + Nl("\nm\n\n"));
   EXPECT_EQ(scope.Console.Alerts, 1);
 }

@@ -27,7 +27,7 @@ TEST(WaitWithDots, EndsAfterTheStepInWhichAKeyArrived) {
     EXPECT_EQ(scope.Capture.Out, shown) << c.count << " / " << c.keyAtCheck;
     EXPECT_EQ(scope.Capture.WriteCalls, 1 + c.dots);
     FlushAllStreams();
-    EXPECT_EQ(scope.Capture.Out, shown + "\r\n\r\n");
+    EXPECT_EQ(scope.Capture.Out, shown + Nl("\n\n"));
     EXPECT_EQ(scope.Capture.Err, "");
     EXPECT_EQ(scope.Console.Sleeps, c.dots);
     EXPECT_EQ(scope.Console.SleptMs, 250 * c.dots);

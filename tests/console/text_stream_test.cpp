@@ -16,9 +16,9 @@ TEST(TextStream, TextReachesTheOSInWriteOrderAcrossStreams) {
   WriteLine(ConsoleOut);
   WriteText(ConsoleErr, "d");
   FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Both, "ab\r\nc\r\nd");
-  EXPECT_EQ(scope.Capture.Out, "ac\r\n");
-  EXPECT_EQ(scope.Capture.Err, "b\r\nd");
+  EXPECT_EQ(scope.Capture.Both, Nl("ab\nc\nd"));
+  EXPECT_EQ(scope.Capture.Out, Nl("ac\n"));
+  EXPECT_EQ(scope.Capture.Err, Nl("b\nd"));
 }
 
 TEST(TextStream, PipeOutputIsBatchedIntoFewWrites) {
@@ -26,7 +26,7 @@ TEST(TextStream, PipeOutputIsBatchedIntoFewWrites) {
   const std::string line(1024, '#');
   for (int i = 0; i < 1000; ++i) WriteLine(ConsoleOut, line);
   FlushAllStreams();
-  EXPECT_EQ(scope.Capture.Out.size(), 1000u * 1026u);
+  EXPECT_EQ(scope.Capture.Out.size(), 1000u * (1024u + LineEnd.size()));
   EXPECT_LE(scope.Capture.WriteCalls, 20);
 }
 
@@ -37,10 +37,10 @@ TEST(TextStream, TerminalGetsEveryCompletedLineAtOnce) {
   WriteText(ConsoleOut, "partial");
   EXPECT_EQ(scope.Capture.Out, "");
   WriteLine(ConsoleOut, " line");
-  EXPECT_EQ(scope.Capture.Out, "partial line\r\n");
+  EXPECT_EQ(scope.Capture.Out, Nl("partial line\n"));
   WriteText(ConsoleOut, "x");
   FlushStream(ConsoleOut);
-  EXPECT_EQ(scope.Capture.Out, "partial line\r\nx");
+  EXPECT_EQ(scope.Capture.Out, Nl("partial line\nx"));
 }
 
 TEST(TextStream, LargeWritesPassThroughWhole) {
@@ -60,8 +60,8 @@ TEST(TextStream, RebindingSendsConsoleOutToStandardErrorInOrder) {
   WriteLine(ConsoleOut, "help");
   FlushAllStreams();
   EXPECT_EQ(scope.Capture.Out, "before ");
-  EXPECT_EQ(scope.Capture.Err, "report help\r\n");
-  EXPECT_EQ(scope.Capture.Both, "before report help\r\n");
+  EXPECT_EQ(scope.Capture.Err, Nl("report help\n"));
+  EXPECT_EQ(scope.Capture.Both, Nl("before report help\n"));
 }
 
 TEST(TextStream, RepeatedLinesFollowPendingTextAndTheTerminalRule) {
@@ -72,10 +72,10 @@ TEST(TextStream, RepeatedLinesFollowPendingTextAndTheTerminalRule) {
     WriteText(ConsoleErr, "err ");
     WriteText(ConsoleOut, "out ");
     const int before = scope.Capture.WriteCalls;
-    WriteRepeatedLine(ConsoleOut, "ab\r\n", 3);
-    WriteRepeatedLine(ConsoleOut, "never\r\n", 0);
+    WriteRepeatedLine(ConsoleOut, Nl("ab\n"), 3);
+    WriteRepeatedLine(ConsoleOut, Nl("never\n"), 0);
     FlushAllStreams();
-    EXPECT_EQ(scope.Capture.Both, "err out ab\r\nab\r\nab\r\n") << terminal;
+    EXPECT_EQ(scope.Capture.Both, Nl("err out ab\nab\nab\n")) << terminal;
     // A terminal gets one write per line (the first carries the pending
     // text); elsewhere the pending text and then all copies, once each.
     EXPECT_EQ(scope.Capture.WriteCalls - before, terminal ? 3 : 2) << terminal;

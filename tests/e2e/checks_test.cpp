@@ -53,7 +53,7 @@ TEST_P(SyntaxErrors, BannerReportAndShortHelpWithTheExitCode) {
   SCOPED_TRACE(r.CommandLine);
   EXPECT_EQ(r.ExitStatus, c.Code);
   EXPECT_EQ(r.Out, "");
-  const std::string banner = kBanner + (c.Verbose ? kBuild + "\r\n" : "");
+  const std::string banner = kBanner + (c.Verbose ? kBuild + Nl("\n") : "");
   EXPECT_TRUE(MatchesWhole(
       r.Err, banner + Literal(Report(r, c.Complaint) + ExpectedHelp(hfShort, ProgramBaseName()))))
       << r.Err;
@@ -71,7 +71,7 @@ TEST_P(DebugPause, PausesAfterTheReportWithoutAnAlertByte) {
   EXPECT_EQ(r.ExitStatus, kExitInvalid);
   EXPECT_EQ(r.Out, "");
   EXPECT_EQ(r.Err.find('\a'), std::string::npos);
-  std::string pause = "Press Any Key to Continue..." + std::string(30, '.') + "\r\n\r\n";
+  std::string pause = "Press Any Key to Continue..." + std::string(30, '.') + Nl("\n\n");
   EXPECT_TRUE(MatchesWhole(r.Err, kBanner + Literal(Report(r, kBadLengthComplaint) + pause +
                                                     ExpectedHelp(hfShort, ProgramBaseName()))))
       << r.Err;
@@ -92,17 +92,17 @@ const std::string kHelpStart = HelpBytes(kHelpHeading, "");
 const std::string kLine = Repeat(1, std::string(50, '='));
 const TInfoCase kInfoCases[] = {
     {{"-?"}, kBanner, kExitHelp, kHelpStart},
-    {{"--??"}, kBanner + kBuild + "\r\n", kExitHelp, kHelpStart},
+    {{"--??"}, kBanner + kBuild + Nl("\n"), kExitHelp, kHelpStart},
     {{"--version-only", "-h"}, kBanner, kExitHelp, kHelpStart},
     {{"-h", "x", "y", "z"}, kBanner, kExitHelp, kHelpStart},
     {{"--version-only"}, kBuild, kExitDone},
     {{"-i", "--version-only"}, kBuild, kExitDone},
     {{"--BUILD-ONLY"}, kBuild, kExitDone},
-    {{"-i"}, kBanner + kBuild + "\r\n", kExitDone},
-    {{"-i", "a", "b", "c"}, kBanner + kBuild + "\r\n", kExitDone},
-    {{"/INFO", "-c"}, kBanner + kBuild + "\r\n", kExitDone},
+    {{"-i"}, kBanner + kBuild + Nl("\n"), kExitDone},
+    {{"-i", "a", "b", "c"}, kBanner + kBuild + Nl("\n"), kExitDone},
+    {{"/INFO", "-c"}, kBanner + kBuild + Nl("\n"), kExitDone},
     {{"=", "50", "-b"}, kBanner, kExitDone, kLine},
-    {{"=", "50", "-v"}, kBanner + kBuild + "\r\n", kExitDone, kLine},
+    {{"=", "50", "-v"}, kBanner + kBuild + Nl("\n"), kExitDone, kLine},
 };
 
 class InformationPaths : public ::testing::TestWithParam<TInfoCase> {};

@@ -16,6 +16,10 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/options/text_character.h"
+#include "core/platform/platform.h"
+#include "tests/support/expected_rules.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -55,12 +59,15 @@ std::string WinePath(const fs::path& path) {
 }  // namespace
 
 bool UnderLauncher() { return !Launcher().empty(); }
+
+// A binary run through a launcher is the Windows build, whose lines end in CR LF.
+std::string_view expected::TestedLineEnd() { return UnderLauncher() ? "\r\n" : corvane::LineEnd; }
 std::string ProgramFileName() { return fs::path(Binary()).filename().string(); }
 std::string ProgramBaseName() { return fs::path(Binary()).stem().string(); }
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string out;
-  for (const std::string& line : lines) out += line + "\r\n";
+  for (const std::string& line : lines) out += line + Nl("\n");
   return out;
 }
 
@@ -70,8 +77,12 @@ std::string Repeat(int count, const std::string& line) {
 
 void ExpectRun(const TRunCase& c) {
   for (const std::string& a : c.Args) {
-    if (std::any_of(a.begin(), a.end(), [](char b) { return b < 0; })) {
-      SKIP_UNDER_LAUNCHER("a Windows program gets arguments beyond ASCII in its ANSI code page");
+    char32_t cp = 0;
+    for (std::size_t at = 0, n = 0; at < a.size(); at += n) {
+      if ((n = corvane::DecodeUtf8(a, at, cp)) == 0) {
+        SKIP_UNDER_LAUNCHER(
+            "a Windows program gets its arguments as Unicode: bytes outside UTF-8 never reach it");
+      }
     }
   }
   TToolRun how;

@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/expected_rules.h"
+
+using expected::Nl;
+using expected::NlPattern;
+
 bool UnderLauncher();
 std::string ProgramFileName();  // the binary under test's file name
 std::string ProgramBaseName();  // the same without its extension, as banner and help show it
@@ -42,18 +47,18 @@ struct TToolResult {
 
 TToolResult RunTool(const std::vector<std::string>& args, const TToolRun& how = {});
 
-// "\r\n"-joined expectation helper: every line followed by CR LF.
+// Every line followed by the line end.
 std::string Lines(const std::vector<std::string>& lines);
 
-// The same line, ended by CR LF, `count` times.
+// The same line, ended by the line end, `count` times.
 std::string Repeat(int count, const std::string& line);
 
 // A run with its outcome: status 0, exactly Out on standard output and nothing
 // on standard error; or status Code, nothing on standard output and Complaint
-// within standard error. Arguments beyond ASCII skip the test under a launcher:
-// a Windows program gets them in its ANSI code page. A case run in a limited
-// address space is skipped under a launcher and in sanitized builds, whose
-// programs need far more address space than memory.
+// within standard error. Arguments outside UTF-8 skip the test under a
+// launcher: a Windows program gets its arguments as Unicode. A case run in a
+// limited address space is skipped under a launcher and in sanitized builds,
+// whose programs need far more address space than memory.
 struct TRunCase {
   std::vector<std::string> Args;
   std::string Out;

@@ -23,17 +23,17 @@ inline std::string Literal(const std::string& text) {
 inline std::string BannerPattern(const std::string& baseName) {
   return Literal(baseName + " v" LINEWRIGHT_VERSION + corvane::ArchitectureTag()) +
          R"( \(\d\d \S+ \d{4}\) - )" + Literal(kDescription) +
-         R"(\r\n[^\r\n]+\r\n[^\r\n]+\r\n\r\n)";
+         NlPattern(R"(\r\n[^\r\n]+\r\n[^\r\n]+\r\n\r\n)");
 }
 
 inline std::string BuildLinePattern(const std::string& fileName) {
   return Literal(fileName + " v" LINEWRIGHT_BUILD + corvane::ArchitectureTag()) +
-         R"( was compiled on \d\d \S+ \d{4} @ \d\d.00.00 using \S+ [0-9.]+\r\n)";
+         NlPattern(R"( was compiled on \d\d \S+ \d{4} @ \d\d.00.00 using \S+ [0-9.]+\r\n)");
 }
 
 inline std::string Report(const TToolResult& r, const std::string& complaint) {
-  return Lines({"Invalid or Incomplete Syntax!\r\n", "Execution Path ... " + r.ExeDir,
-                "You entered ...... " + r.CommandLine + "\r\n", complaint + "\r\n"});
+  return Lines({Nl("Invalid or Incomplete Syntax!\n"), "Execution Path ... " + r.ExeDir,
+                "You entered ...... " + r.CommandLine + Nl("\n"), complaint + Nl("\n")});
 }
 
 inline bool MatchesWhole(const std::string& text, const std::string& pattern) {

@@ -32,7 +32,10 @@ const TRunCase kCases[] = {
     {{"-", "12.9"}, Repeat(1, std::string(12, '-'))},
     {{".", "0x20"}, Repeat(1, std::string(32, '.'))},
     {{".", "$FF"}, Repeat(1, std::string(255, '.'))},
-    {{"=", "4294967297"}, Repeat(1, "=")},
+    // A length above the limit is cut to it, however large: never wrapped.
+    {{"=", "4294967297"}, Repeat(1, std::string(1024, '='))},
+    {{"-", "2147483648"}, Repeat(1, std::string(1024, '-'))},
+    {{"-", "99999999999999999999999"}, Repeat(1, std::string(1024, '-'))},
 };
 
 class GenerateEndToEnd : public ::testing::TestWithParam<TRunCase> {};

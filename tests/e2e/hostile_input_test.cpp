@@ -14,14 +14,20 @@ namespace {
 // Windows command line holds 32767 characters in all.
 const std::size_t kLongestArgument = UnderLauncher() ? 30000 : 131072 - 1;
 const int kMostArguments = UnderLauncher() ? 2000 : 70000;
-// Beyond ASCII a Windows program gets its arguments in the ANSI code page.
+// A Windows program gets its arguments as Unicode: a byte beyond ASCII alone
+// never reaches it.
 const int kLastByte = UnderLauncher() ? 127 : 255;
 
 const std::string kX(kLongestArgument, 'x');
-const char kLengthComplaint[] =
-    "\r\nInvalid Parameters Provided:  String length must be a positive number > 0\r\n";
+const std::string kLengthComplaint =
+    Nl("\nInvalid Parameters Provided:  String length must be a positive number > 0\n");
+std::string Times(int count, const std::string& character) {
+  std::string out;
+  for (int k = 0; k < count; ++k) out += character;
+  return out;
+}
 std::string Unclaimed(const std::string& arg) {
-  return "\r\nInvalid Parameters Provided: " + arg + " \r\n";
+  return Nl("\nInvalid Parameters Provided: ") + arg + Nl(" \n");
 }
 
 // After the character and the length, 14 distinct arguments as long as the
@@ -78,8 +84,21 @@ const TRunCase kEdgeCases[] = {
     {{"=", " \t 3"}, Repeat(1, "===")},
     {{"=", "3\t"}, "", 65, kLengthComplaint},
     {{"=", "3\r"}, "", 65, kLengthComplaint},
+    // A character beyond ASCII is repeated whole, with what belongs to it on
+    // screen; the length and -L count characters.
+    {{"\xc3\xa9", "3"}, Repeat(1, "\xc3\xa9\xc3\xa9\xc3\xa9")},
+    {{"\xe2\x94\x80", "5"}, Repeat(1, Times(5, "\xe2\x94\x80"))},
+    {{"=", "3", "-c=\xe2\x95\x90", "-L"}, Repeat(1, Times(3, "\xe2\x95\x90") + " Length: 3")},
+    {{"e\xcc\x81x", "3"}, Repeat(1, Times(3, "e\xcc\x81"))},
+    {{"\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd", "2"},
+     Repeat(1, Times(2, "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd"))},
+    {{"\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa", "2"},
+     Repeat(1, Times(2, "\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa"))},
+    {{"\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb", "2"},
+     Repeat(1, Times(2, "\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb"))},
+    {{"\xe4\xb8\xad", "4"}, Repeat(1, Times(4, "\xe4\xb8\xad"))},
     // Texts beyond ASCII and not UTF-8: bytes as they are.
-    {{"\xc3\xa9", "3"}, Repeat(1, "\xc3\xc3\xc3")},
+    {{"\xe9", "3"}, Repeat(1, "\xe9\xe9\xe9")},
     {{"\xff\xfe", "4"}, Repeat(1, "\xff\xff\xff\xff")},
     {{"=", "2", "-c=\xe9t\xe9"}, Repeat(1, "\xe9\xe9")},
     {{"\x80", "2", "-L"}, Repeat(1, "\x80\x80 Length: 2")},
@@ -94,8 +113,8 @@ const TRunCase kEdgeCases[] = {
     // 48 MiB of address space; in 12 MiB, one line and a status of its own.
     {kLongArguments, "", 65, Unclaimed(UnclaimedList(kLongArguments)), 48 * kMiB},
     {kManyArguments, "", 65, Unclaimed(UnclaimedList(kManyArguments)), 48 * kMiB},
-    {kLongArguments, "", 71, ProgramBaseName() + ": out of memory\r\n", 12 * kMiB},
-    {kManyArguments, "", 71, ProgramBaseName() + ": out of memory\r\n", 12 * kMiB},
+    {kLongArguments, "", 71, ProgramBaseName() + Nl(": out of memory\n"), 12 * kMiB},
+    {kManyArguments, "", 71, ProgramBaseName() + Nl(": out of memory\n"), 12 * kMiB},
 };
 
 class EdgeArguments : public ::testing::TestWithParam<TRunCase> {};
@@ -116,7 +135,7 @@ TEST(HostileInput, AsManyArgumentsAsTheSystemTakesAreAllReported) {
   TToolResult r = RunTool(args, how);
   EXPECT_EQ(r.ExitStatus, 65);
   EXPECT_EQ(r.Out, "");
-  EXPECT_NE(r.Err.find("\r\nInvalid Parameters Provided: " + list + "\r\n"), std::string::npos);
+  EXPECT_NE(r.Err.find(Nl("\nInvalid Parameters Provided: ") + list + Nl("\n")), std::string::npos);
   EXPECT_LT(r.Seconds, 5.0);
 }
 

@@ -12,7 +12,7 @@ TEST(OutputErrors, FullDeviceGivesNonZeroStatusAndAMessage) {
   EXPECT_NE(r.ExitStatus, 0);
   EXPECT_EQ(r.Signal, 0);
   // Named as the file under test is: "Linewright" for the Windows build.
-  EXPECT_EQ(r.Err, ProgramBaseName() + ": writing standard output failed\r\n");
+  EXPECT_EQ(r.Err, ProgramBaseName() + Nl(": writing standard output failed\n"));
 }
 
 TEST(OutputErrors, ClosedStandardOutputGivesNonZeroStatus) {

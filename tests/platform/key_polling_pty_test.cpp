@@ -591,7 +591,7 @@ TEST(KeyPollingPty, ABackgroundJobNeitherTouchesTheTerminalNorStops) {
   ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
   EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the background job stopped";
   close(out[0]);
-  EXPECT_EQ(t.Seen, std::string(kPrompt) + "..\r\n\r\n");
+  EXPECT_EQ(t.Seen, std::string(kPrompt) + ".." + std::string(LineEnd) + std::string(LineEnd));
   EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
   TTranscript terminal{pty.Master};
   ReadUntil(
@@ -678,7 +678,8 @@ TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
       EXPECT_EQ(shown, "");
       shown.assign(static_cast<std::size_t>(lseek(file, 0, SEEK_END)), '\0');
       ASSERT_EQ(pread(file, shown.data(), shown.size(), 0), static_cast<ssize_t>(shown.size()));
-      EXPECT_NE(shown.find("\r\nInvalid Parameters Provided: " + raw + "\r\n"), std::string::npos)
+      const std::string eol(LineEnd);
+      EXPECT_NE(shown.find(eol + "Invalid Parameters Provided: " + raw + eol), std::string::npos)
           << shown;
     } else {
       for (const char* control : {"\x1b", "\x07", "\x9b", "\xff", "\r\nb"}) {
@@ -826,7 +827,7 @@ TEST(KeyPollingPty, WithoutATerminalThePauseRunsItsStepsAndReturns) {
   ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
   EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0);
   close(out[0]);
-  EXPECT_EQ(t.Seen, std::string(kPrompt) + "....\r\n\r\n");
+  EXPECT_EQ(t.Seen, std::string(kPrompt) + "...." + std::string(LineEnd) + std::string(LineEnd));
   long ms = t.MsBetween(start, Clock::now());
   EXPECT_GE(ms, 950);
   EXPECT_LE(ms, 3000);

@@ -21,7 +21,7 @@ namespace {
 void IgnoreAlarm(int) {}
 
 TEST(PlatformWriteRepeated, ShortWritesInsideACopyStillDeliverEveryByte) {
-  const std::string line = std::string(1024, '=') + " Length: 1024\r\n";
+  const std::string line = std::string(1024, '=') + " Length: 1024" + std::string(LineEnd);
   const std::size_t count = 1000;
   int fds[2];
   ASSERT_EQ(pipe(fds), 0);

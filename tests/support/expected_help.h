@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "tests/support/expected_rules.h"
+
 namespace expected {
 
 enum THelpForm { hfShort, hfFull, hfExtended };
@@ -100,7 +102,7 @@ EXIT/RETURN CODES:
     255 - Syntax Help Requested
 )help";
 
-// A text of this file with the name put in and CR LF line ends.
+// A text of this file with the name put in and the tested line ends.
 inline std::string HelpBytes(const std::string& text, const std::string& name) {
   const std::string placeholder = kHelpName;
   std::string out;
@@ -109,8 +111,12 @@ inline std::string HelpBytes(const std::string& text, const std::string& name) {
       out += name;
       at += placeholder.size();
     } else {
-      if (text[at] == '\n') out += '\r';
-      out += text[at++];
+      if (text[at] == '\n') {
+        out += TestedLineEnd();
+      } else {
+        out += text[at];
+      }
+      ++at;
     }
   }
   return out;

@@ -8,11 +8,43 @@
 
 namespace expected {
 
+// The line end of the program under test: the build's own for the in-process
+// tests and fuzzers, the tested binary's for the end-to-end suite (which may
+// run a Windows build under a launcher). Each test program defines it.
+std::string_view TestedLineEnd();
+
+// Expectations are written with "\n": the text with the tested line ends.
+inline std::string Nl(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') {
+      out += TestedLineEnd();
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 struct TOptionRuleRec {
   std::string_view Aliases;
   int ValuesTaken;  // 1: a value attached or in the next argument
   bool Required;    // an empty or missing value leaves the option incomplete
 };
+
+// A regular expression written with \r\n for a line end, for the tested one.
+inline std::string NlPattern(std::string_view pattern) {
+  std::string out(pattern);
+  if (TestedLineEnd() == "\r\n") return out;
+  for (std::size_t at = 0; (at = out.find("\\r\\n", at)) != std::string::npos;) {
+    if (at > 0 && out[at - 1] == '^') {
+      at += 4;  // [^\r\n], a character that is no line end, stays
+    } else {
+      out.replace(at, 4, "\\n");
+    }
+  }
+  return out;
+}
 
 // The program's options in the order they are searched.
 inline constexpr TOptionRuleRec kOptions[] = {

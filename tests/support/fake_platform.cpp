@@ -10,6 +10,8 @@
 
 using namespace corvane;
 
+std::string_view expected::TestedLineEnd() { return LineEnd; }
+
 TOutputCapture FakeOutput;
 TConsoleDouble FakeConsole;
 

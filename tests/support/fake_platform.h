@@ -7,6 +7,9 @@
 
 #include "fuzz/program_invariants.h"
 
+using expected::Nl;
+using expected::NlPattern;
+
 struct TOutputCapture {
   std::string Out;   // what reached standard output
   std::string Err;   // what reached standard error
