@@ -1,8 +1,8 @@
 // The pause against a real terminal: a pseudo-terminal whose far end the
 // test types into and reads from, with the pause running in a child process.
 #include <fcntl.h>
-#include <poll.h>
 #include <grp.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/file.h>
@@ -17,6 +17,8 @@
 #include <libutil.h>
 #else
 #include <pty.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <utmp.h>
 #endif
 
@@ -380,6 +382,42 @@ TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
   EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
 }
 
+#if defined(__linux__)
+// As a container that shares /tmp and the user: a devpts instance of its
+// own over /dev/pts, where a terminal gets the number named (the host's).
+// Runs a pause there; 0 when its terminal came to pause mode, 77 when the
+// system allows no mount namespace here, others on failure.
+int PauseInOwnDevpts(const std::string& hostName) {
+  if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      mount("devpts", "/dev/pts", "devpts", 0, "newinstance,ptmxmode=0666,mode=0620") != 0) {
+    return 77;
+  }
+  int master = -1;
+  int slave = -1;
+  for (int opened = 0; opened < 256; ++opened) {
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return 70;
+    if (hostName == ttyname(slave)) break;
+  }
+  if (hostName != ttyname(slave)) return 71;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(master);
+    if (login_tty(slave) != 0) _exit(99);
+    BindConsoleStreams();
+    WaitWithDots(30, kPrompt);
+    _exit(0);
+  }
+  termios now{};
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
+  while (!(tcgetattr(slave, &now) == 0 && InPauseMode(now)) && Clock::now() < deadline) {
+    usleep(20000);
+  }
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
+  return InPauseMode(now) ? 0 : 72;
+}
+#endif
+
 TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
   // On one terminal, as xargs -P runs them: the later pause ends last, and
   // takes over pause mode when the first has put the terminal back. The
@@ -463,6 +501,30 @@ TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
     EXPECT_TRUE(SameSettings(one.Before, one.Now()));
     EXPECT_TRUE(SameSettings(two.Before, two.Now()));
   }
+
+#if defined(__linux__)
+  // Also when the other terminal has the same number in another devpts
+  // instance, as in a container.
+  TPty host;
+  ASSERT_GE(host.Master, 0);
+  pid_t hostPause = ForkOnTerminal(host, [] {
+    BindConsoleStreams();
+    WaitWithDots(30, kPrompt);
+    return 0;
+  });
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
+  while (!InPauseMode(host.Now()) && Clock::now() < deadline) usleep(20000);
+  const std::string hostName = ttyname(host.Slave);
+  pid_t container = fork();
+  if (container == 0) _exit(PauseInOwnDevpts(hostName));
+  const int inContainer = ExitCodeOf(WaitForChild(container));
+  EXPECT_TRUE(InPauseMode(host.Now()));
+  kill(hostPause, SIGTERM);
+  WaitForChild(hostPause);
+  EXPECT_TRUE(SameSettings(host.Before, host.Now()));
+  if (inContainer == 77) GTEST_SKIP() << "no mount namespace for a devpts instance of its own";
+  EXPECT_EQ(inContainer, 0) << "the pause in the other devpts instance did not get pause mode";
+#endif
   if (skipped) GTEST_SKIP() << kNoSecondUser;
 }
 
