@@ -25,8 +25,8 @@ namespace corvane {
 // the step boundaries, the first of them after the prompt, so a report or
 // prompt that cannot be handed over at once waits with the mode untouched,
 // and a later write that would wait hands the terminal back first
-// (OsBeforeWrite). A background job leaves the terminal alone, and one that
-// becomes background hands it back. A pause that finds its mode changed
+// (OsYieldTerminalIfBlocked). A background job leaves the terminal alone,
+// and one that becomes background hands it back. A pause that finds its mode changed
 // under it (a shell resets the mode when SIGSTOP stops a job) takes what it
 // finds as the mode to put back and switches again.
 //
@@ -53,6 +53,9 @@ namespace corvane {
 // mode alone: the terminal echoes what is typed, and a line (Enter) ends
 // the pause early.
 
+// True while this pause holds the lock and has changed the mode.
+volatile sig_atomic_t OsPauseModeActive = 0;
+
 namespace {
 
 #ifdef NSIG
@@ -69,9 +72,6 @@ int TtyFd = -1;
 bool CanLock = false;  // false: no lock to be had, the mode is never changed
 termios SavedTermios;
 termios PauseTermios;  // the mode as set, to see a change made under the pause
-// True while this pause holds the lock and has changed the mode; read by
-// the signal handler.
-volatile sig_atomic_t PauseModeActive = 0;
 // Only signals left at their default action are taken over, so the default
 // is what goes back.
 bool HandlerInstalled[kSignalLimit];
@@ -118,8 +118,8 @@ bool SetPauseLock(short type) {
 // handler is installed. The mark is cleared first, so a second call does
 // nothing.
 void HandBackTerminal() {
-  if (PauseModeActive == 0) return;
-  PauseModeActive = 0;
+  if (OsPauseModeActive == 0) return;
+  OsPauseModeActive = 0;
   tcsetattr(TtyFd, TCSANOW, &SavedTermios);
   SetPauseLock(F_UNLCK);
 }
@@ -164,7 +164,7 @@ void SwitchMode(const termios& from) {
   pauseMode.c_cc[VTIME] = 0;
   // Marked first, so that a signal can never find the mode changed but
   // unmarked.
-  PauseModeActive = 1;
+  OsPauseModeActive = 1;
   tcsetattr(TtyFd, TCSANOW, &pauseMode);
   // The driver may keep some flags its own way; what it holds is the mark.
   if (tcgetattr(TtyFd, &PauseTermios) != 0) PauseTermios = pauseMode;
@@ -192,7 +192,7 @@ void TakeTerminal() {
 void KeepPauseMode() {
   const TSignalHold hold = HoldSignals();
   termios now{};
-  if (PauseModeActive != 0 && tcgetattr(TtyFd, &now) == 0 && !SameMode(now, PauseTermios)) {
+  if (OsPauseModeActive != 0 && tcgetattr(TtyFd, &now) == 0 && !SameMode(now, PauseTermios)) {
     SwitchMode(now);
   }
   ReleaseSignals(hold);
@@ -344,8 +344,7 @@ void DiscardInputIfForeground() {
 
 }  // namespace
 
-void OsBeforeWrite(int fd) {
-  if (PauseModeActive == 0) return;
+void OsYieldTerminalIfBlocked(int fd) {
   pollfd output{fd, POLLOUT, 0};
   if (poll(&output, 1, 0) == 1 && (output.revents & POLLOUT) != 0) return;
   // The write may wait for as long as its reader likes; the next step takes
@@ -374,7 +373,7 @@ bool PlatformKeyPressed() {
     HandBackTerminalHeld();
     return false;
   }
-  if (PauseModeActive == 0) {
+  if (OsPauseModeActive == 0) {
     // The first step, in the foreground again after a stop, after a write
     // that waited, or the pause that held the lock has ended.
     TakeTerminal();

@@ -2,6 +2,7 @@
 // platform_windows.cpp), beside the functions of platform.h it implements.
 #pragma once
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@ std::string OsExecutablePath();
 // them in the ANSI code page, which loses every character outside it.
 std::vector<std::string> OsWideArguments();
 #else
-// Called by PlatformWrite before each write, with its descriptor: while the
-// pause has the terminal in its mode, a write that cannot go through at once
-// hands the terminal back before it waits (key_polling_posix.cpp).
-void OsBeforeWrite(int fd);
+// True while the pause has the terminal in its mode (key_polling_posix.cpp);
+// read by its signal handler.
+extern volatile sig_atomic_t OsPauseModeActive;
+// Called by PlatformWrite before each write while OsPauseModeActive: a write
+// to fd that cannot go through at once hands the terminal back before it
+// waits.
+void OsYieldTerminalIfBlocked(int fd);
 #endif
 
 }  // namespace corvane
