@@ -5,43 +5,56 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <stdlib.h>
+#include <string.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <termios.h>
 #include <unistd.h>
-#if defined(__linux__)
-#include <sys/sysmacros.h>
-#endif
 
 #include <string>
 
 #include "core/platform/platform.h"
+#include "core/platform/platform_os.h"
 
 namespace corvane {
 
 // A key is read from the controlling terminal, whatever standard input is.
 // While the pause runs as the foreground job the terminal is non-canonical
-// without echo, with its signal keys still working. A background job leaves
-// the terminal alone, and one that becomes background hands it back; the
-// switch is made at the step boundaries.
+// without echo, with its signal keys still working. The mode is switched at
+// the step boundaries, the first of them after the prompt, so a report or
+// prompt that cannot be handed over at once waits with the mode untouched,
+// and a later write that would wait hands the terminal back first
+// (OsYieldTerminalIfBlocked). A background job leaves the terminal alone,
+// and one that becomes background hands it back. A pause that finds its mode changed
+// under it (a shell resets the mode when SIGSTOP stops a job) takes what it
+// finds as the mode to put back and switches again.
 //
-// Pauses run in parallel (xargs -P, "&" in scripts), so the mode is guarded
-// by a lock: only the pause that holds it changes the mode, having saved it
-// first, and it puts the mode back before it lets go. The others keep their
-// steps without touching the mode and take the lock over when it is free,
-// so the terminal always ends with the mode it had before any pause changed
-// it. The lock is asked for without waiting, so no pause waits longer than
-// its steps.
+// Pauses run in parallel (xargs -P, "&" in scripts, runuser or sudo in one
+// session), so the mode is guarded by a lock: only the pause that holds it
+// changes the mode, having saved it first, and it puts the mode back before
+// it lets go. The others keep their steps without touching the mode and
+// take the lock over when it is free, so the terminal always ends with the
+// mode it had before any pause changed it. The lock is asked for without
+// waiting, so no pause waits longer than its steps.
 //
-// The lock is a file named after the terminal's device number, in a
-// directory that only the user may enter: every pause on one terminal finds
-// the same file however it reached the terminal, pauses on other terminals
-// find others, and no other user can hold it, nor a program that does not
-// look for it there. A pause that cannot have such a file (no private
-// directory, or its terminal's device unknown) leaves the mode alone: the
-// terminal echoes what is typed, and a line (Enter) ends the pause early.
+// The lock is a record lock on a byte of the terminal device's own node
+// (/dev/pts/3, never /dev/tty, which stands for every terminal): pauses on
+// one terminal meet at one inode whatever their user, their environment or
+// the path by which they reached it, and pauses on other terminals, other
+// devpts instances included, lock other inodes. Taking it needs that node
+// open for writing: opened by its path, which only the terminal's owner,
+// its group's writers and root may do, or a standard stream on it that one
+// of them handed down (runuser, sudo without a terminal of its own).
+// Whoever can take it could set the terminal's mode anyway. It is a lock of
+// the process (fcntl), not of the open file: a standard stream is one open
+// file shared by every process of the session. A pause that cannot take it
+// (no such node, or another program's lock on the whole device) leaves the
+// mode alone: the terminal echoes what is typed, and a line (Enter) ends
+// the pause early.
+
+// True while this pause holds the lock and has changed the mode.
+volatile sig_atomic_t OsPauseModeActive = 0;
 
 namespace {
 
@@ -51,12 +64,14 @@ constexpr int kSignalLimit = NSIG;
 constexpr int kSignalLimit = 65;
 #endif
 
+// The byte locked: one of its own, past the start where another program's
+// lock on part of the device would most likely be.
+constexpr off_t kLockedByte = 0x10000;
+
 int TtyFd = -1;
-int LockFd = -1;  // -1: no lock to be had, the mode is never changed
+bool CanLock = false;  // false: no lock to be had, the mode is never changed
 termios SavedTermios;
-// True while this pause holds the lock and has changed the mode; read by
-// the signal handler.
-volatile sig_atomic_t PauseModeActive = 0;
+termios PauseTermios;  // the mode as set, to see a change made under the pause
 // Only signals left at their default action are taken over, so the default
 // is what goes back.
 bool HandlerInstalled[kSignalLimit];
@@ -91,7 +106,9 @@ bool SetPauseLock(short type) {
   struct flock lock {};
   lock.l_type = type;
   lock.l_whence = SEEK_SET;
-  return fcntl(LockFd, F_SETLK, &lock) == 0;
+  lock.l_start = kLockedByte;
+  lock.l_len = 1;
+  return fcntl(TtyFd, F_SETLK, &lock) == 0;
 }
 
 // The one way the terminal goes back: the saved mode, then the lock for the
@@ -101,8 +118,8 @@ bool SetPauseLock(short type) {
 // handler is installed. The mark is cleared first, so a second call does
 // nothing.
 void HandBackTerminal() {
-  if (PauseModeActive == 0) return;
-  PauseModeActive = 0;
+  if (OsPauseModeActive == 0) return;
+  OsPauseModeActive = 0;
   tcsetattr(TtyFd, TCSANOW, &SavedTermios);
   SetPauseLock(F_UNLCK);
 }
@@ -124,27 +141,59 @@ TSignalHold HoldSignals() {
 
 void ReleaseSignals(const TSignalHold& hold) { sigprocmask(SIG_SETMASK, &hold.Old, nullptr); }
 
+void HandBackTerminalHeld() {
+  const TSignalHold hold = HoldSignals();
+  HandBackTerminal();
+  ReleaseSignals(hold);
+}
+
+bool SameMode(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+// Saves the mode given as the one to put back and switches from it; the
+// lock is held and so are the signals.
+void SwitchMode(const termios& from) {
+  SavedTermios = from;
+  termios pauseMode = from;
+  pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
+  // Ctrl-S would otherwise freeze the dots instead of counting as a key.
+  pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
+  pauseMode.c_cc[VMIN] = 0;
+  pauseMode.c_cc[VTIME] = 0;
+  // Marked first, so that a signal can never find the mode changed but
+  // unmarked.
+  OsPauseModeActive = 1;
+  tcsetattr(TtyFd, TCSANOW, &pauseMode);
+  // The driver may keep some flags its own way; what it holds is the mark.
+  if (tcgetattr(TtyFd, &PauseTermios) != 0) PauseTermios = pauseMode;
+}
+
 void TakeTerminal() {
-  if (LockFd < 0) return;
+  if (!CanLock) return;
   const TSignalHold hold = HoldSignals();
   // Only a lock granted lets the mode change. Refused, it is held by another
-  // pause, which has the mode to put back, or the system keeps no locks
-  // there; either way the mode is left alone.
+  // pause, which has the mode to put back, or by a program that is none;
+  // either way the mode is left alone.
   if (SetPauseLock(F_WRLCK)) {
-    if (tcgetattr(TtyFd, &SavedTermios) == 0) {
-      termios pauseMode = SavedTermios;
-      pauseMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | IEXTEN));
-      // Ctrl-S would otherwise freeze the dots instead of counting as a key.
-      pauseMode.c_iflag &= static_cast<tcflag_t>(~IXON);
-      pauseMode.c_cc[VMIN] = 0;
-      pauseMode.c_cc[VTIME] = 0;
-      // Marked first, so that a signal can never find the mode changed but
-      // unmarked.
-      PauseModeActive = 1;
-      tcsetattr(TtyFd, TCSANOW, &pauseMode);
+    termios now{};
+    if (tcgetattr(TtyFd, &now) == 0) {
+      SwitchMode(now);
     } else {
       SetPauseLock(F_UNLCK);
     }
+  }
+  ReleaseSignals(hold);
+}
+
+// The mode is still the pause's, or whoever changed it (a shell while
+// SIGSTOP held the pause, the user's stty) set the mode to put back.
+void KeepPauseMode() {
+  const TSignalHold hold = HoldSignals();
+  termios now{};
+  if (OsPauseModeActive != 0 && tcgetattr(TtyFd, &now) == 0 && !SameMode(now, PauseTermios)) {
+    SwitchMode(now);
   }
   ReleaseSignals(hold);
 }
@@ -200,84 +249,90 @@ void RemovePauseHandlers() {
   }
 }
 
-// The controlling terminal, opened by its own name when a standard stream
-// shows it (only then does every system tell its device number), else as
-// /dev/tty.
-int OpenControllingTerminal() {
-  const int flags = O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK;
-  const pid_t session = getsid(0);
-  for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-    if (isatty(fd) != 1 || tcgetsid(fd) != session) continue;
-    const char* name = ttyname(fd);
-    const int tty = name != nullptr ? open(name, flags) : -1;
-    if (tty >= 0) return tty;
-  }
-  return open("/dev/tty", flags);
+// Every descriptor the pause keeps is above the standard streams, so that
+// one they lack never becomes the pause's: a report written to it would
+// reach the terminal or a file of the pause's.
+int AboveStandardStreams(int fd) {
+  if (fd < 0 || fd > STDERR_FILENO) return fd;
+  const int moved = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+  close(fd);
+  return moved;
 }
 
-struct TTerminalId {
-  unsigned Major = 0;
-  unsigned Minor = 0;
-};
+bool IsSessionTerminal(int fd, pid_t session) {
+  return isatty(fd) == 1 && tcgetsid(fd) == session;
+}
 
-// The device number of the terminal open on fd, however it was reached.
-// /dev/tty stands for whichever terminal is the caller's, so its own number
-// names none: Linux tells the device behind it; elsewhere only a terminal
-// opened by its own name tells, and false means the device is unknown.
-bool FindTerminalDevice(int fd, TTerminalId& id) {
+// The path of the own node of the terminal open on fd, however it was
+// reached; "" when the system does not tell. Linux names the device behind
+// /dev/tty and /dev/console; elsewhere, opening /dev/tty gives the terminal
+// itself, whose name ttyname finds.
+std::string TerminalNodePath(int fd) {
 #if defined(TIOCGDEV)
   unsigned int encoded = 0;
   if (ioctl(fd, TIOCGDEV, &encoded) == 0) {
     // The kernel's 32-bit form: minor bits 0-7 and 20-31, major bits 8-19.
-    id.Major = (encoded >> 8) & 0xfffU;
-    id.Minor = (encoded & 0xffU) | ((encoded >> 12) & 0xfff00U);
-    return true;
+    const unsigned major = (encoded >> 8) & 0xfffU;
+    const unsigned minor = (encoded & 0xffU) | ((encoded >> 12) & 0xfff00U);
+    // Pseudo-terminals (majors 136 to 143) live in devpts, not in sysfs.
+    if (major >= 136 && major <= 143) {
+      return "/dev/pts/" + std::to_string((major - 136) * 256 + minor);
+    }
+    const std::string device = "/sys/dev/char/" + std::to_string(major) + ":" + std::to_string(minor);
+    char link[256];
+    const ssize_t n = readlink(device.c_str(), link, sizeof link);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) return "";
+    const std::string target(link, static_cast<std::size_t>(n));
+    return "/dev/" + target.substr(target.rfind('/') + 1);
   }
 #endif
-  struct stat opened {};
-  struct stat anyTerminal {};
-  if (fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode)) return false;
-  if (stat("/dev/tty", &anyTerminal) == 0 && anyTerminal.st_rdev == opened.st_rdev) return false;
-  id.Major = static_cast<unsigned>(major(opened.st_rdev));
-  id.Minor = static_cast<unsigned>(minor(opened.st_rdev));
-  return true;
+  const char* name = ttyname(fd);
+  if (name == nullptr || strcmp(name, "/dev/tty") == 0) return "";
+  return name;
 }
 
-// A directory of this user's that nobody else may enter, or -1: no other
-// user can make, replace or hold a file in it.
-int OpenPrivateDirectory(const char* path) {
-  if (path == nullptr || path[0] != '/') return -1;
-  const int dir = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  struct stat st {};
-  if (dir >= 0 && fstat(dir, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
-      (st.st_mode & (S_IRWXG | S_IRWXO)) == 0) {
-    return dir;
+// A descriptor of the node at path for the lock, or -1: a standard stream
+// on that very node, open for writing, else the node opened by its path.
+int OpenTerminalNode(const std::string& path, pid_t session) {
+  struct stat node {};
+  if (path.empty() || stat(path.c_str(), &node) != 0) return -1;
+  for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat stream {};
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY || !IsSessionTerminal(fd, session) ||
+        fstat(fd, &stream) != 0 || stream.st_dev != node.st_dev || stream.st_ino != node.st_ino) {
+      continue;
+    }
+    const int copy = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    if (copy >= 0) return copy;
   }
-  if (dir >= 0) close(dir);
+  const int fd =
+      AboveStandardStreams(open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
+  // A name from another devpts instance is another terminal.
+  if (fd >= 0 && IsSessionTerminal(fd, session)) return fd;
+  if (fd >= 0) close(fd);
   return -1;
 }
 
-// The lock file of the terminal open on tty, or -1 when there is none to be
-// had. It lives in the user's runtime directory; without one (sudo, cron,
-// containers), in /tmp/corvane-<uid>, made here, and refused when someone
-// else made it first.
-int OpenPauseLock(int tty) {
-  TTerminalId id;
-  if (!FindTerminalDevice(tty, id)) return -1;
-  int dir = OpenPrivateDirectory(getenv("XDG_RUNTIME_DIR"));
-  if (dir < 0) {
-    const std::string path = "/tmp/corvane-" + std::to_string(geteuid());
-    mkdir(path.c_str(), S_IRWXU);  // or it is there already, and checked below
-    dir = OpenPrivateDirectory(path.c_str());
+// The controlling terminal, on its own node when that can be had (CanLock),
+// else as a standard stream or /dev/tty shows it; -1 when there is none.
+int OpenControllingTerminal() {
+  const pid_t session = getsid(0);
+  int reached = -1;
+  for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (!IsSessionTerminal(fd, session)) continue;
+    reached = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    break;
   }
-  if (dir < 0) return -1;
-  // The name says which tools share it, not which tool made it.
-  const std::string name =
-      "corvane-pause-" + std::to_string(id.Major) + "-" + std::to_string(id.Minor) + ".lock";
-  const int lock = openat(dir, name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
-                          S_IRUSR | S_IWUSR);
-  close(dir);
-  return lock;
+  if (reached < 0) {
+    reached = AboveStandardStreams(open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
+  }
+  if (reached < 0) return -1;
+  const int node = OpenTerminalNode(TerminalNodePath(reached), session);
+  CanLock = node >= 0;
+  if (node < 0) return reached;
+  close(reached);
+  return node;
 }
 
 void DiscardInputIfForeground() {
@@ -289,6 +344,14 @@ void DiscardInputIfForeground() {
 
 }  // namespace
 
+void OsYieldTerminalIfBlocked(int fd) {
+  pollfd output{fd, POLLOUT, 0};
+  if (poll(&output, 1, 0) == 1 && (output.revents & POLLOUT) != 0) return;
+  // The write may wait for as long as its reader likes; the next step takes
+  // the terminal again.
+  HandBackTerminalHeld();
+}
+
 void PlatformStartKeyPolling() {
   if (TtyFd >= 0) return;
   const int fd = OpenControllingTerminal();
@@ -298,10 +361,8 @@ void PlatformStartKeyPolling() {
     return;
   }
   TtyFd = fd;
-  LockFd = OpenPauseLock(fd);
   InstallPauseHandlers();
-  if (!InForeground(TtyFd)) return;
-  TakeTerminal();
+  // The mode changes at the first step, once the prompt is out.
   DiscardInputIfForeground();
 }
 
@@ -309,14 +370,16 @@ bool PlatformKeyPressed() {
   if (TtyFd < 0) return false;
   if (!InForeground(TtyFd)) {
     // The terminal belongs to another job now.
-    const TSignalHold hold = HoldSignals();
-    HandBackTerminal();
-    ReleaseSignals(hold);
+    HandBackTerminalHeld();
     return false;
   }
-  // In the foreground again after a stop, or the pause that held the lock
-  // has ended.
-  if (PauseModeActive == 0) TakeTerminal();
+  if (OsPauseModeActive == 0) {
+    // The first step, in the foreground again after a stop, after a write
+    // that waited, or the pause that held the lock has ended.
+    TakeTerminal();
+  } else {
+    KeepPauseMode();
+  }
   pollfd input{TtyFd, POLLIN, 0};
   if (poll(&input, 1, 0) != 1) return false;
   // A hung-up terminal reports readable forever; it holds no key.
@@ -332,10 +395,9 @@ void PlatformStopKeyPolling() {
   const TSignalHold hold = HoldSignals();
   HandBackTerminal();
   RemovePauseHandlers();
-  if (LockFd >= 0) close(LockFd);
   close(TtyFd);
-  LockFd = -1;
   TtyFd = -1;
+  CanLock = false;
   // A signal that came in meanwhile now takes its usual effect.
   ReleaseSignals(hold);
 }

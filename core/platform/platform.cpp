@@ -104,6 +104,9 @@ std::size_t Utf8Length(std::string_view text, std::size_t pos) {
   return length;
 }
 
+// The digits of the $'\xHH' notation.
+const char kHex[] = "0123456789ABCDEF";
+
 // The step from one character to the next: a whole UTF-8 character, else a byte.
 std::size_t CharacterLength(std::string_view text, std::size_t pos) {
   const std::size_t length = Utf8Length(text, pos);
@@ -146,7 +149,6 @@ std::size_t ControlLength(std::string_view text, std::size_t pos) {
 }
 
 void AppendEscapedControl(std::string& out, std::string_view bytes) {
-  static const char kHex[] = "0123456789ABCDEF";
   out += "$'";
   for (unsigned char c : bytes) {
     out += "\\x";
@@ -237,11 +239,40 @@ std::string_view PlatformMessageName() {
   return path;
 }
 
+namespace {
+
+// The name as the report shows it: a terminal gets its controls escaped, so
+// that a file's name never drives it. Written piece by piece, since the
+// message must not need memory.
+void WriteMessageName(std::string_view name) {
+  const bool escape = PlatformIsTerminal(ssError);
+  std::size_t written = 0;
+  for (std::size_t i = 0; escape && i < name.size();) {
+    const std::size_t control = ControlLength(name, i);
+    if (control == 0) {
+      i += CharacterLength(name, i);
+      continue;
+    }
+    PlatformWrite(ssError, name.data() + written, i - written);
+    PlatformWrite(ssError, "$'", 2);
+    for (std::size_t k = i; k < i + control; ++k) {
+      const auto c = static_cast<unsigned char>(name[k]);
+      const char hex[] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+      PlatformWrite(ssError, hex, sizeof hex);
+    }
+    PlatformWrite(ssError, "'", 1);
+    i += control;
+    written = i;
+  }
+  PlatformWrite(ssError, name.data() + written, name.size() - written);
+}
+
+}  // namespace
+
 void PlatformFatalError(std::string_view cause, int status) {
-  // Pieces written one by one: the message must not need memory.
   const std::string_view name = PlatformMessageName();
   if (!name.empty()) {
-    PlatformWrite(ssError, name.data(), name.size());
+    WriteMessageName(name);
     PlatformWrite(ssError, ": ", 2);
   }
   PlatformWrite(ssError, cause.data(), cause.size());

@@ -4,6 +4,7 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/uio.h>
 #include <time.h>
 #include <unistd.h>
@@ -30,6 +31,29 @@ namespace corvane {
 
 const char* OsRawCommandLine() { return nullptr; }
 
+#if !defined(__APPLE__) && !defined(__FreeBSD__) && !defined(__DragonFly__)
+namespace {
+
+// The kernel adds " (deleted)" to the path of a file unlinked since it was
+// started (a package upgrade replaced it); it is part of the name only when
+// a file of that very name is the one running. The size of the path without
+// it; path holds size bytes and room for one more.
+std::size_t SizeWithoutDeletedMark(char* path, std::size_t size, const char* link) {
+  constexpr std::string_view kDeleted = " (deleted)";
+  path[size] = '\0';
+  struct stat named {};
+  struct stat running {};
+  if (std::string_view(path, size).ends_with(kDeleted) &&
+      !(stat(path, &named) == 0 && stat(link, &running) == 0 && named.st_dev == running.st_dev &&
+        named.st_ino == running.st_ino)) {
+    return size - kDeleted.size();
+  }
+  return size;
+}
+
+}  // namespace
+#endif
+
 std::string OsExecutablePath() {
   char buffer[4096];
 #if defined(__APPLE__)
@@ -49,13 +73,18 @@ std::string OsExecutablePath() {
 #endif
   ssize_t n = readlink(link, buffer, sizeof buffer);
   if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return "";
-  return std::string(buffer, static_cast<size_t>(n));
+  std::size_t size = static_cast<size_t>(n);
+  // Every run passes here: only the last byte is tested on the way.
+  if (buffer[size - 1] == ')') size = SizeWithoutDeletedMark(buffer, size, link);
+  return std::string(buffer, size);
 #endif
 }
 
 bool PlatformWrite(TStdStream stream, const char* data, std::size_t size) {
+  const int fd = stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO;
   while (size > 0) {
-    ssize_t n = write(stream == ssOutput ? STDOUT_FILENO : STDERR_FILENO, data, size);
+    if (OsPauseModeActive != 0) OsYieldTerminalIfBlocked(fd);
+    ssize_t n = write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;

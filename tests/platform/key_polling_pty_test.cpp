@@ -1,9 +1,13 @@
 // The pause against a real terminal: a pseudo-terminal whose far end the
 // test types into and reads from, with the pause running in a child process.
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -13,6 +17,8 @@
 #include <libutil.h>
 #else
 #include <pty.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <utmp.h>
 #endif
 
@@ -20,6 +26,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -96,6 +103,17 @@ void RedirectStreams(const char* input) {
   dup2(in, STDIN_FILENO);
   dup2(null, STDOUT_FILENO);
   dup2(null, STDERR_FILENO);
+}
+
+// Rows that need a second user run only where this process may become one.
+const char kNoSecondUser[] = "rows with a second user need root to switch to one";
+bool SecondUserAllowed() { return geteuid() == 0; }
+
+// Turns this process into a user who neither owns the terminal nor is in
+// its group (the uid of "nobody", with or without an account).
+bool BecomeSecondUser() {
+  const gid_t none = 65534;
+  return setgroups(1, &none) == 0 && setgid(none) == 0 && setuid(65534) == 0;
 }
 
 template <typename Body>
@@ -177,10 +195,11 @@ int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1
 
 // Runs job in a process group of its own, in the terminal's foreground or
 // background, as a job-control shell would. A stopped job is checked and
-// continued. The result: the number of stops when the job exited with 0 and
+// continued, or, with resetMode, finds the shell's mode put back as bash
+// does. The result: the number of stops when the job exited with 0 and
 // every stop found the terminal as before, 20 and up otherwise.
 template <typename Job>
-int RunAsJob(bool foreground, Job job) {
+int RunAsJob(bool foreground, Job job, bool resetMode = false) {
   signal(SIGTTOU, SIG_IGN);
   termios before{};
   tcgetattr(STDIN_FILENO, &before);
@@ -200,6 +219,7 @@ int RunAsJob(bool foreground, Job job) {
     if (WIFEXITED(status)) return WEXITSTATUS(status) == 0 ? stops : 21;
     if (!WIFSTOPPED(status)) return 22;
     termios now{};
+    if (resetMode) tcsetattr(STDIN_FILENO, TCSANOW, &before);
     tcgetattr(STDIN_FILENO, &now);
     if (!foreground || !SameSettings(before, now)) {
       kill(pid, SIGKILL);
@@ -222,7 +242,7 @@ TEST(KeyPollingPty, TypeaheadIsDiscardedAndAnUntouchedPauseRunsEveryStep) {
   });
   pty.Type("early\nx");
   TTranscript t{pty.Master};
-  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Prompted(); })) << t.Seen;
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
   EXPECT_TRUE(InPauseMode(pty.Now()));
   ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
   pty.Type("after\n");
@@ -237,17 +257,59 @@ TEST(KeyPollingPty, TypeaheadIsDiscardedAndAnUntouchedPauseRunsEveryStep) {
   for (int i = 1; i < 4; ++i) EXPECT_GE(t.MsBetween(t.DotsAt[i - 1], t.DotsAt[i]), 150) << i;
 }
 
+// Another user of the session takes every lock within its reach, /dev/tty's,
+// and tries to open the terminal itself. Reports 'o' on report when it
+// could, then 'r' on ready once it holds the locks.
+[[noreturn]] void HoldSecondUsersLocks(int report, int ready) {
+  const char* terminal = ttyname(STDIN_FILENO);
+  if (!BecomeSecondUser()) _exit(1);
+  if (open(terminal, O_RDWR | O_NOCTTY) >= 0) static_cast<void>(write(report, "o", 1));
+  const int any = open("/dev/tty", O_RDWR | O_NOCTTY);
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (any < 0 || fcntl(any, F_SETLK, &whole) != 0 || flock(any, LOCK_EX | LOCK_NB) != 0) _exit(1);
+  static_cast<void>(write(ready, "r", 1));
+  for (;;) pause();
+}
+
 TEST(KeyPollingPty, AKeyDuringTheThirdStepEndsThePauseWithThreeDots) {
-  // Also while another program holds a lock on the terminal device.
-  for (bool foreignLock : {false, true}) {
+  // Also while another program of the owner holds a lock on the terminal
+  // device, and while another user holds what it can.
+  enum TForeign { fnNone, fnOwnersFlock, fnSecondUser };
+  bool skipped = false;
+  for (TForeign foreign : {fnNone, fnOwnersFlock, fnSecondUser}) {
+    if (foreign == fnSecondUser && !SecondUserAllowed()) {
+      skipped = true;
+      continue;
+    }
     TPty pty;
     ASSERT_GE(pty.Master, 0);
-    const int foreign = open(ttyname(pty.Slave), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(foreign, 0);
-    if (foreignLock) {
-      ASSERT_EQ(flock(foreign, LOCK_EX | LOCK_NB), 0);
+    const int owners = open(ttyname(pty.Slave), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(owners, 0);
+    if (foreign == fnOwnersFlock) {
+      ASSERT_EQ(flock(owners, LOCK_EX | LOCK_NB), 0);
     }
-    pid_t pid = ForkOnTerminal(pty, [] { return PauseThenReadALine(30); });
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    pid_t pid = ForkOnTerminal(pty, [foreign, &report] {
+      close(report[0]);
+      pid_t second = -1;
+      if (foreign == fnSecondUser) {
+        int ready[2];
+        if (pipe(ready) != 0) return 30;
+        second = fork();
+        if (second == 0) HoldSecondUsersLocks(report[1], ready[1]);
+        close(ready[1]);
+        char mark = 0;
+        if (read(ready[0], &mark, 1) != 1) return 31;
+      }
+      close(report[1]);
+      const int result = PauseThenReadALine(30);
+      if (second > 0) kill(second, SIGKILL);
+      return result;
+    });
+    close(report[1]);
     TTranscript t{pty.Master};
     ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 2; })) << t.Seen;
     usleep(100000);  // well inside the third step
@@ -255,10 +317,16 @@ TEST(KeyPollingPty, AKeyDuringTheThirdStepEndsThePauseWithThreeDots) {
     ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
     pty.Type("after\n");
     EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << "the key that ended the pause was kept";
-    EXPECT_EQ(t.Dots(), 3) << foreignLock << ": " << t.Seen;
+    EXPECT_EQ(t.Dots(), 3) << foreign << ": " << t.Seen;
     EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
-    close(foreign);
+    TTranscript reported{report[0]};
+    ReadUntil(
+        reported, [](const TTranscript&) { return false; }, 100);
+    EXPECT_EQ(reported.Seen.find('o'), std::string::npos) << "another user opened the terminal";
+    close(report[0]);
+    close(owners);
   }
+  if (skipped) GTEST_SKIP() << kNoSecondUser;
 }
 
 TEST(KeyPollingPty, AnInterruptedPauseLeavesTheTerminalAsItWas) {
@@ -314,25 +382,82 @@ TEST(KeyPollingPty, AStoppedPauseHandsBackTheTerminalAndResumesAfterwards) {
   EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
 }
 
+#if defined(__linux__)
+// As a container that shares /tmp and the user: a devpts instance of its
+// own over /dev/pts, where a terminal gets the number named (the host's).
+// Runs a pause there; 0 when its terminal came to pause mode, 77 when the
+// system allows no mount namespace here, others on failure.
+int PauseInOwnDevpts(const std::string& hostName) {
+  if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      mount("devpts", "/dev/pts", "devpts", 0, "newinstance,ptmxmode=0666,mode=0620") != 0) {
+    return 77;
+  }
+  int master = -1;
+  int slave = -1;
+  for (int opened = 0; opened < 256; ++opened) {
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return 70;
+    if (hostName == ttyname(slave)) break;
+  }
+  if (hostName != ttyname(slave)) return 71;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(master);
+    if (login_tty(slave) != 0) _exit(99);
+    BindConsoleStreams();
+    WaitWithDots(30, kPrompt);
+    _exit(0);
+  }
+  termios now{};
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
+  while (!(tcgetattr(slave, &now) == 0 && InPauseMode(now)) && Clock::now() < deadline) {
+    usleep(20000);
+  }
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
+  return InPauseMode(now) ? 0 : 72;
+}
+#endif
+
 TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
   // On one terminal, as xargs -P runs them: the later pause ends last, and
   // takes over pause mode when the first has put the terminal back. The
-  // first reaches the terminal through its streams or as /dev/tty: one
-  // terminal either way.
-  for (const char* input : {static_cast<const char*>(nullptr), "/dev/null", "/dev/tty"}) {
-    const char* row = input != nullptr ? input : "own streams";
+  // first reaches the terminal through its streams or as /dev/tty, sees
+  // another runtime directory, or either runs as another user (runuser,
+  // sudo): one terminal whichever.
+  const struct {
+    const char* input;  // the first pause's, as for RedirectStreams
+    bool ownRuntimeDir;  // the first has XDG_RUNTIME_DIR, the second none
+    int secondUser;      // which pause runs as another user: 1, 2 or 0
+  } cases[] = {{nullptr, false, 0}, {"/dev/null", false, 0}, {"/dev/tty", false, 0},
+               {nullptr, true, 0},  {nullptr, false, 1},     {nullptr, false, 2},
+               {"/dev/null", false, 1}};
+  char runtimeDir[] = "/tmp/linewright-runtime-XXXXXX";
+  ASSERT_NE(mkdtemp(runtimeDir), nullptr);
+  bool skipped = false;
+  for (const auto& c : cases) {
+    if (c.secondUser != 0 && !SecondUserAllowed()) {
+      skipped = true;
+      continue;
+    }
+    const std::string row = std::string(c.input != nullptr ? c.input : "own streams") +
+                            (c.ownRuntimeDir ? ", runtime directory" : "") + ", user " +
+                            std::to_string(c.secondUser);
     TPty pty;
     ASSERT_GE(pty.Master, 0);
-    pid_t pid = ForkOnTerminal(pty, [input] {
+    pid_t pid = ForkOnTerminal(pty, [&c, &runtimeDir] {
       pid_t first = fork();
       if (first == 0) {
-        RedirectStreams(input);
+        RedirectStreams(c.input);
+        if (c.ownRuntimeDir) setenv("XDG_RUNTIME_DIR", runtimeDir, 1);
+        if (c.secondUser == 1 && !BecomeSecondUser()) _exit(40);
         BindConsoleStreams();
         WaitWithDots(3, kPrompt);
         FlushAllStreams();
         _exit(0);
       }
       usleep(300000);
+      unsetenv("XDG_RUNTIME_DIR");
+      if (c.secondUser == 2 && !BecomeSecondUser()) return 41;
       BindConsoleStreams();
       WaitWithDots(10, kPrompt);
       FlushAllStreams();
@@ -347,6 +472,7 @@ TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
     EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << row;
     EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << row;
   }
+  rmdir(runtimeDir);
 
   // On two terminals at once, each pause has its own terminal in pause mode
   // at once, also when both reach theirs as /dev/tty.
@@ -374,6 +500,132 @@ TEST(KeyPollingPty, PausesAtOnceLeaveEachTerminalAsItWas) {
     for (pid_t each : pids) WaitForChild(each);
     EXPECT_TRUE(SameSettings(one.Before, one.Now()));
     EXPECT_TRUE(SameSettings(two.Before, two.Now()));
+  }
+
+#if defined(__linux__)
+  // Also when the other terminal has the same number in another devpts
+  // instance, as in a container.
+  TPty host;
+  ASSERT_GE(host.Master, 0);
+  pid_t hostPause = ForkOnTerminal(host, [] {
+    BindConsoleStreams();
+    WaitWithDots(30, kPrompt);
+    return 0;
+  });
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(2);
+  while (!InPauseMode(host.Now()) && Clock::now() < deadline) usleep(20000);
+  const std::string hostName = ttyname(host.Slave);
+  pid_t container = fork();
+  if (container == 0) _exit(PauseInOwnDevpts(hostName));
+  const int inContainer = ExitCodeOf(WaitForChild(container));
+  EXPECT_TRUE(InPauseMode(host.Now()));
+  kill(hostPause, SIGTERM);
+  WaitForChild(hostPause);
+  EXPECT_TRUE(SameSettings(host.Before, host.Now()));
+  if (inContainer == 77) GTEST_SKIP() << "no mount namespace for a devpts instance of its own";
+  EXPECT_EQ(inContainer, 0) << "the pause in the other devpts instance did not get pause mode";
+#endif
+  if (skipped) GTEST_SKIP() << kNoSecondUser;
+}
+
+TEST(KeyPollingPty, AStoppedPauseTakesTheModeAgainWhenTheShellResetIt) {
+  // SIGSTOP cannot be caught: the shell puts its own mode back while the job
+  // is stopped, and the pause finds it so when continued.
+  TPty pty;
+  ASSERT_GE(pty.Master, 0);
+  pid_t pid = ForkOnTerminal(pty, [] {
+    return RunAsJob(true, [] { return PauseThenReadALine(30); }, true);
+  });
+  TTranscript t{pty.Master};
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
+  kill(-tcgetpgrp(pty.Master), SIGSTOP);
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 3; })) << t.Seen;
+  EXPECT_TRUE(InPauseMode(pty.Now())) << "not back in pause mode after the stop";
+  pty.Type("k");
+  ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << t.Seen;
+  pty.Type("after\n");
+  EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 1) << "one stop, then the key ended the pause";
+  EXPECT_LE(t.Dots(), 5) << t.Seen;
+  EXPECT_TRUE(SameSettings(pty.Before, pty.Now()));
+}
+
+TEST(KeyPollingPty, AStreamThatWaitsNeverHoldsTheTerminalInPauseMode) {
+  // The reader of standard error stalls before the prompt, or at a dot: the
+  // terminal keeps or gets back its mode while the write waits, and the
+  // pause goes on, a key still ending it, once the reader reads again.
+  for (bool beforePrompt : {true, false}) {
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    // Keeps the pipe full with bytes that are neither prompt nor dot.
+    auto startFiller = [&out] {
+      pid_t filler = fork();
+      if (filler == 0) {
+        const std::string block(1 << 16, 'x');
+        for (;;) static_cast<void>(write(out[1], block.data(), block.size()));
+      }
+      usleep(200000);
+      return filler;
+    };
+    pid_t filler = beforePrompt ? startFiller() : -1;
+    pid_t pid = ForkOnTerminal(pty, [&out] {
+      close(out[0]);
+      dup2(out[1], STDOUT_FILENO);
+      dup2(out[1], STDERR_FILENO);
+      return PauseThenReadALine(30);
+    });
+    TTranscript t{out[0]};
+    if (!beforePrompt) {
+      ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Dots() == 1; })) << t.Seen;
+      EXPECT_TRUE(InPauseMode(pty.Now()));
+      filler = startFiller();
+    }
+    close(out[1]);
+    Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(1500);
+    while (!SameSettings(pty.Before, pty.Now()) && Clock::now() < deadline) usleep(20000);
+    usleep(300000);
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << beforePrompt << ": raw while it waits";
+    kill(filler, SIGKILL);
+    waitpid(filler, nullptr, 0);
+    const int dots = t.Dots() + 2;
+    ASSERT_TRUE(ReadUntil(t, [dots](const TTranscript& s) { return s.Dots() >= dots; }))
+        << beforePrompt;
+    EXPECT_TRUE(InPauseMode(pty.Now())) << beforePrompt << ": no pause mode once it reads";
+    pty.Type("k");
+    ASSERT_TRUE(ReadUntil(t, [](const TTranscript& s) { return s.Ended(); })) << beforePrompt;
+    pty.Type("after\n");
+    EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), 0) << beforePrompt;
+    EXPECT_LT(t.Dots(), 30) << beforePrompt;
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << beforePrompt;
+    close(out[0]);
+  }
+}
+
+TEST(KeyPollingPty, ThePauseNeverTakesAStandardStreamTheProcessLacks) {
+  // Whatever the pause opens stays off 0, 1 and 2, so a report meant for a
+  // closed standard error fails instead of reaching the terminal or a file.
+  static const char* const kArgs[] = {"linewright", "=", "0", "--error-delay"};
+  for (int closedFrom : {STDERR_FILENO, STDIN_FILENO}) {
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    pid_t pid = ForkOnTerminal(pty, [closedFrom] {
+      for (int fd = closedFrom; fd <= STDERR_FILENO; ++fd) close(fd);
+      PlatformStartKeyPolling();
+      PlatformKeyPressed();
+      for (int fd = closedFrom; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1) return 50 + fd;
+      }
+      PlatformStopKeyPolling();
+      PlatformSetArguments(static_cast<int>(std::size(kArgs)), kArgs);
+      return RunProgram();
+    });
+    TTranscript t{pty.Master};
+    ReadUntil(
+        t, [](const TTranscript&) { return false; }, 500);
+    EXPECT_EQ(ExitCodeOf(WaitForChild(pid)), WriteFailedStatus) << closedFrom;
+    EXPECT_EQ(t.Seen, "") << closedFrom;
+    EXPECT_TRUE(SameSettings(pty.Before, pty.Now())) << closedFrom;
   }
 }
 
@@ -504,6 +756,58 @@ TEST(KeyPollingPty, DataNeverDrivesTheTerminalWhileAFileGetsItsBytes) {
     EXPECT_NE(shown.find(entered + stray), std::string::npos) << shown;
   }
   close(file);
+}
+
+TEST(KeyPollingPty, TheLinesTheCoreWritesAboutItselfNameTheProgramSafely) {
+  // The binary under a name that would drive the terminal: a failed write,
+  // and running out of memory; and unlinked before it starts, as during a
+  // package upgrade, when the kernel marks its path " (deleted)".
+  namespace fs = std::filesystem;
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    bool fullOutput;
+    rlim_t addressSpace;  // 0: no limit
+    bool unlinked;
+    const char* shown;
+  } cases[] = {
+      {"lw\x1b[2J", {"=", "3"}, true, 0, false, "lw$'\\x1B'[2J: writing standard output failed"},
+      {"lw\x1b]0;T\x07x", std::vector<std::string>(100000, "ab"), false, 12 << 20, false,
+       "lw$'\\x1B']0;T$'\\x07'x: out of memory"},
+      {"lw", {"-i"}, false, 0, true, "lw v"},
+  };
+  char dirName[] = "/tmp/linewright-name-XXXXXX";
+  ASSERT_NE(mkdtemp(dirName), nullptr);
+  for (const auto& c : cases) {
+#if defined(__SANITIZE_ADDRESS__)
+    if (c.addressSpace > 0) continue;  // a sanitized program reserves terabytes of it
+#endif
+    const fs::path copy = fs::path(dirName) / c.name;
+    fs::copy_file(LINEWRIGHT_BINARY, copy, fs::copy_options::overwrite_existing);
+    std::vector<const char*> argv{c.name};
+    for (const std::string& arg : c.args) argv.push_back(arg.c_str());
+    argv.push_back(nullptr);
+    TPty pty;
+    ASSERT_GE(pty.Master, 0);
+    pid_t pid = ForkOnTerminal(pty, [&c, &copy, &argv] {
+      if (c.fullOutput) dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO);
+      const rlimit limit{c.addressSpace, c.addressSpace};
+      if (c.addressSpace > 0) setrlimit(RLIMIT_AS, &limit);
+      const int binary = open(copy.c_str(), O_RDONLY | O_CLOEXEC);
+      if (c.unlinked) unlink(copy.c_str());
+      fexecve(binary, const_cast<char* const*>(argv.data()), environ);
+      return 98;
+    });
+    TTranscript t{pty.Master};
+    ReadUntil(
+        t, [](const TTranscript&) { return false; }, 1000);
+    WaitForChild(pid);
+    EXPECT_NE(t.Seen.find(c.shown), std::string::npos) << t.Seen;
+    EXPECT_EQ(t.Seen.find('\x1b'), std::string::npos) << t.Seen;
+    EXPECT_EQ(t.Seen.find("(deleted)"), std::string::npos) << t.Seen;
+    fs::remove(copy);
+  }
+  fs::remove_all(dirName);
 }
 
 TEST(KeyPollingPty, TheAlertRingsOnTheTerminalAfterTheReportAndBeforeThePrompt) {
