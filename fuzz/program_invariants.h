@@ -233,6 +233,12 @@ inline bool Contains(std::string_view text, std::string_view part) {
 inline std::string CheckLineShape(const std::string& out) {
   if (out.empty()) return "";
   const std::string_view eol = expected::TestedLineEnd();
+  // Lines of line ends have no shape of their own to check: where "\n" is
+  // the character and the line end alike, only the model tells the lines
+  // apart, and its comparison checks them.
+  if (out.substr(0, corvane::FirstCharacterLength(out)).find(eol.back()) != std::string::npos) {
+    return "";
+  }
   const std::size_t firstEnd = out.find(eol);
   if (firstEnd == std::string::npos) return "generated output does not end its line";
   const std::string line = out.substr(0, firstEnd + eol.size());
