@@ -4,7 +4,7 @@
 #include "app/program_flow.h"
 #include "app/syntax_error_exit.h"
 #include "core/console/banner.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/options/syntax_validation.h"
 
 bool RunChecks() {

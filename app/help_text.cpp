@@ -6,7 +6,7 @@
 
 #include "app/program_flow.h"
 #include "core/console/banner.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 
 namespace {

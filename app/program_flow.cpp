@@ -2,11 +2,10 @@
 
 #include "app/checks.h"
 #include "app/line_generator.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 #include "core/options/param_matching.h"
-#include "core/options/param_slots.h"
-#include "core/options/text_character.h"
+#include "corvane/options.h"
 #include "linewright_version.h"
 
 std::string StringChar;

@@ -2,7 +2,7 @@
 
 #include "app/help_text.h"
 #include "core/console/banner.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/error_report.h"
 
 void SyntaxErrorExit(std::int32_t style, std::int32_t code, const std::string& msg,

@@ -89,12 +89,9 @@ add_library(CorvaneCore::corvane_core ALIAS corvane_core)
 # links this one archive (and on Windows user32, which the target carries).
 install(TARGETS corvane_core EXPORT CorvaneCoreTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-# The public headers only: platform_os.h is the OS file's own interface and
-# substring_index.h a detail of the validation.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/core/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/corvane COMPONENT Development
-        FILES_MATCHING PATTERN "*.h"
-        PATTERN "platform_os.h" EXCLUDE PATTERN "substring_index.h" EXCLUDE)
+# The public surface only: the headers under core/ are the library's own.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/corvane
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 install(EXPORT CorvaneCoreTargets NAMESPACE CorvaneCore::
         DESTINATION ${CORVANECORE_CMAKE_DIR} COMPONENT Development)
 

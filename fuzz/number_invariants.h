@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/console/core_state.h"
-#include "core/options/number_conversion.h"
+#include "core/console/core_start.h"
+#include "corvane/options.h"
 #include "fuzz/reference_number.h"
 
 namespace fuzzcheck {

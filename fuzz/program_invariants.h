@@ -17,7 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/options/text_character.h"
+#include "corvane/options.h"
+#include "core/base/text.h"
 #include "fuzz/reference_number.h"
 #include "linewright_version.h"
 #include "tests/support/expected_help.h"

@@ -1,7 +1,7 @@
 // The application identity record and the case-insensitive replace it uses.
-#include "core/console/app_identity.h"
+#include "corvane/console.h"
 
-#include "core/console/core_state.h"
+#include "core/base/text.h"
 #include "core/options/ascii_text.h"
 #include "core/platform/platform.h"
 
@@ -13,17 +13,6 @@ namespace {
 constexpr const char kLegalNotice[] = "Copyright (c) 2026 The Linewright developers. MIT License.";
 constexpr const char kAuthorInfo[] =
     "Written by the Linewright developers; source and documentation ship with the program.";
-
-// The extension of a file name, dot included: the text from its last ".".
-// Leading dots belong to the name (".hidden" has none), so a hidden file
-// never loses its whole name to the extension.
-std::string ExtensionOf(const std::string& fileName) {
-  std::size_t start = fileName.find_first_not_of('.');
-  if (start == std::string::npos) return {};
-  std::size_t dot = fileName.rfind('.');
-  if (dot == std::string::npos || dot < start) return {};
-  return fileName.substr(dot);
-}
 
 }  // namespace
 
@@ -53,7 +42,7 @@ void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std
   std::string path = PlatformExecutablePath();
   if (path.empty()) path = PlatformProgramName();
 
-  info.ExeDir = DirectoryOf(path);
+  info.ExeDir = path.substr(0, FileNameStart(path));
   std::string fileName = path.substr(info.ExeDir.size());
   if (fileName.empty()) fileName = appName;  // not even argv[0]: the last resort
   info.FileExt = ExtensionOf(fileName);

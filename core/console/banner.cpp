@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 
 namespace corvane {
@@ -78,8 +78,8 @@ bool ReadStampText(const std::string& text, TStampDateTime& value, bool& hasDate
   if (!ReadChar(text, pos, ':') || !ReadNumber(text, pos, 2, read.Minute)) return false;
   if (ReadChar(text, pos, ':')) {
     if (!ReadNumber(text, pos, 2, read.Second)) return false;
-    if (ReadChar(text, pos, '.') && !ReadNumber(text, pos, 3, read.Millisecond))
-      read.Millisecond = 0;
+    int fraction = 0;  // read, and not shown
+    if (ReadChar(text, pos, '.')) ReadNumber(text, pos, 3, fraction);
   }
   SkipSpaces(text, pos);
   if (pos != text.size() || read.Hour > 23 || read.Minute > 59 || read.Second > 59) return false;
@@ -124,7 +124,7 @@ TStampDateTime Today() {
 }  // namespace
 
 const char* ArchitectureTag() {
-#if defined(__x86_64__) || defined(_M_X64) || defined(_M_AMD64)
+#if defined(__x86_64__) || defined(_M_X64)
   return " x64";
 #elif defined(__i386__) || defined(_M_IX86)
   return " x86";
@@ -132,30 +132,8 @@ const char* ArchitectureTag() {
   return " arm64";
 #elif defined(__arm__) || defined(_M_ARM)
   return " arm";
-#elif defined(__riscv) && __riscv_xlen == 64
-  return " riscv64";
-#elif defined(__riscv)
-  return " riscv32";
-#elif defined(__powerpc64__) && defined(__LITTLE_ENDIAN__)
-  return " ppc64le";
-#elif defined(__powerpc64__)
-  return " ppc64";
-#elif defined(__powerpc__)
-  return " ppc";
-#elif defined(__s390x__)
-  return " s390x";
-#elif defined(__loongarch64)
-  return " loongarch64";
-#elif defined(__mips64)
-  return " mips64";
-#elif defined(__mips__)
-  return " mips";
-#elif defined(__sparc__)
-  return " sparc";
-#elif defined(__wasm__)
-  return " wasm";
 #else
-  return " other";
+  return "";
 #endif
 }
 
@@ -186,9 +164,6 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
     } else if (StartsWith(pattern, i, "mmm")) {
       out += MonthName(value.Month, settings);
       i += 3;
-    } else if (StartsWith(pattern, i, "zzz")) {
-      AppendPadded(out, value.Millisecond, 3);
-      i += 3;
     } else if (StartsWith(pattern, i, "mm") || StartsWith(pattern, i, "dd") ||
                StartsWith(pattern, i, "hh") || StartsWith(pattern, i, "nn") ||
                StartsWith(pattern, i, "ss")) {
@@ -209,7 +184,7 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
   return out;
 }
 
-TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string& /*datePattern*/) {
+TStampDateTime BuildStampToDateTime(const std::string& stamp) {
   // A fraction of a second is read as exactly three digits (padded with
   // zeros or cut); whatever follows a second "." is dropped.
   std::string text = stamp;
@@ -224,9 +199,7 @@ TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string&
   TStampDateTime value = kZeroDate;
   bool hasDate = false;
   if (!ReadStampText(text, value, hasDate)) return kZeroDate;
-  // A stamp holding only a time is taken as today at that time. Today's date
-  // is put in directly, so the date pattern the caller names is not needed
-  // to read a formatted date back.
+  // A stamp holding only a time is taken as today at that time.
   if (!hasDate) {
     TStampDateTime today = Today();
     value.Year = today.Year;
@@ -256,7 +229,7 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
     // Whole hours only: the build line names the hour of the build.
     const std::string compiledText =
         " was compiled on " + FormatStampDateTime("dd mmm yyyy @ hh:00:00",
-                                                  BuildStampToDateTime(timeStamp, "mm/dd/yyyy"),
+                                                  BuildStampToDateTime(timeStamp),
                                                   settings);
     lines.push_back(info.FileNameBuild + arch + compiledText + " using " + ToolchainName());
     if (withBanner) lines.emplace_back();
@@ -268,9 +241,7 @@ void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner
   if (CoreState.BannerShown) return;
   // The locale is consulted only when a date is about to be shown.
   if (withBuild || withBanner) EnsureFormatSettings();
-  const std::string savedPattern = FormatSettings.ShortDatePattern;
   FormatSettings.DateSeparator = '/';
-  FormatSettings.ShortDatePattern = "yyyy/mm/dd";
   for (const std::string& line :
        BannerLines(info, withBuild, withBanner, BuildDateStamp, BuildTimeStamp, FormatSettings)) {
     // The names come from the executable's file name.
@@ -278,7 +249,6 @@ void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner
     WriteLine(ConsoleErr);
   }
   CoreState.BannerShown = true;
-  FormatSettings.ShortDatePattern = savedPattern;
 }
 
 void PrintSeparator(int count, bool blankLineAfter) {

@@ -1,17 +1,15 @@
-// The banner and build-information line, the reading and showing of the
-// build stamps, and the separator line.
+// The pieces of the banner, open to tests with stamps of their own.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "app_identity.h"
+#include "core/base/core_state.h"
+#include "corvane/console.h"
 
 namespace corvane {
 
-struct TFormatSettings;
-
-// A point in time as the banner needs it (milliseconds kept for completeness).
+// A point in time as the banner needs it.
 struct TStampDateTime {
   int Year = 1899;
   int Month = 12;
@@ -19,22 +17,15 @@ struct TStampDateTime {
   int Hour = 0;
   int Minute = 0;
   int Second = 0;
-  int Millisecond = 0;
 };
 
-// Banner and/or build line on ConsoleErr, at most once per process.
-void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner);
-
-TStampDateTime BuildStampToDateTime(const std::string& stamp, const std::string& datePattern);
-
-// Count dashes on ConsoleOut, an extra line end when asked, then the line end.
-void PrintSeparator(int count, bool blankLineAfter);
-
-// ---- The pieces of the banner, open to tests with stamps of their own ----
+// A stamp "yyyy/mm/dd", "hh:nn[:ss[.fff]]" or both; a time alone is today
+// at that time; a stamp that cannot be read is the zero date (1899/12/30).
+TStampDateTime BuildStampToDateTime(const std::string& stamp);
 
 // Formats a date and time with the codes the banner uses: "dd" day, "mm"
 // month, "mmm" abbreviated month name, "yyyy" year, "hh" hour (00-23), "nn"
-// minutes, "ss" seconds, "zzz" milliseconds; ":" and "/" become the time and
+// minutes, "ss" seconds; ":" and "/" become the time and
 // date separators of settings; every other character stands as it is.
 std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime& value,
                                 const TFormatSettings& settings);
@@ -45,7 +36,7 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
                                      bool withBanner, const std::string& dateStamp,
                                      const std::string& timeStamp, const TFormatSettings& settings);
 
-// " x64", " x86", " arm64", " arm" or another short target name.
+// " x64", " x86", " arm64" or " arm"; "" for another target.
 const char* ArchitectureTag();
 // The compiler that built the program, name and version: "GCC 12.2.0".
 std::string ToolchainName();

@@ -1,7 +1,7 @@
 #include "core/console/error_report.h"
 
-#include "core/console/core_state.h"
-#include "core/console/pause.h"
+#include "core/console/core_start.h"
+#include "corvane/console.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 

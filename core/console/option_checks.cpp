@@ -2,10 +2,10 @@
 #include <string>
 
 #include "core/console/banner.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/error_report.h"
-#include "core/console/option_output.h"
-#include "core/options/number_conversion.h"
+#include "corvane/console.h"
+#include "corvane/options.h"
 #include "core/options/syntax_validation.h"
 
 namespace corvane {

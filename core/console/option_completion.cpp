@@ -1,6 +1,7 @@
 #include <string>
 
-#include "core/console/option_output.h"
+#include "core/options/option_table.h"
+#include "corvane/console.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 

@@ -1,8 +1,9 @@
 #include <string>
 
 #include "core/console/banner.h"
-#include "core/console/core_state.h"
-#include "core/console/option_output.h"
+#include "core/console/core_start.h"
+#include "core/options/option_table.h"
+#include "corvane/console.h"
 #include "core/console/text_stream.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "core/console/pause.h"
+#include "corvane/console.h"
 
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"

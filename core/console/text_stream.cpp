@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/base/text.h"
+
 namespace corvane {
 
 namespace {

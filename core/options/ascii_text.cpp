@@ -42,17 +42,4 @@ void TrimControlChars(std::string& s) {
   s.erase(0, begin);
 }
 
-std::string QuoteIfSpaced(std::string_view s) {
-  std::string out;
-  AppendQuotedIfSpaced(out, s);
-  return out;
-}
-
-void AppendQuotedIfSpaced(std::string& out, std::string_view s) {
-  const bool quoted = s.empty() || s.find(' ') != std::string_view::npos;
-  if (quoted) out += '"';
-  out += s;
-  if (quoted) out += '"';
-}
-
 }  // namespace corvane

@@ -1,5 +1,5 @@
 // The small text rules the core shares: ASCII letter case, pieces of a text
-// between separators, and the quoting of list items.
+// between separators.
 #pragma once
 
 #include <cstddef>
@@ -43,10 +43,5 @@ std::string_view NextPiece(std::string_view text, std::size_t& pos, IsSeparator 
 std::string_view NextQuotedWord(std::string_view text, std::size_t& pos);
 // Removes the bytes below 33 (blanks and control characters) from both ends.
 void TrimControlChars(std::string& s);
-
-// s, wrapped in double quotes when it is empty or holds a blank.
-std::string QuoteIfSpaced(std::string_view s);
-// Appends s to out as QuoteIfSpaced gives it.
-void AppendQuotedIfSpaced(std::string& out, std::string_view s);
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
-#include "core/options/number_conversion.h"
+#include "corvane/options.h"
 
 #include <cstddef>
 #include <limits>
 
-#include "core/options/core_settings.h"
+#include "corvane/core_state.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/options/core_settings.h"
+#include "corvane/core_state.h"
 
 namespace corvane {
 

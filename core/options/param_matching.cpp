@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
-#include "core/options/core_settings.h"
+#include "corvane/core_state.h"
 #include "core/options/ascii_text.h"
-#include "core/options/number_conversion.h"
+#include "corvane/options.h"
 #include "core/options/option_spellings.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-// Options defined by alias lists and searched in one call.
+// The engine under the four searches, and the matching of one alias.
 #pragma once
 
 #include <cstdint>
@@ -7,16 +7,9 @@
 
 #include "alias_registry.h"
 #include "option_spellings.h"
-#include "param_records.h"
+#include "corvane/options.h"
 
 namespace corvane {
-
-enum TParamFlag : std::int32_t {
-  pfRequireAllValues = 1,
-  pfRequireValue = 2,
-  pfFindAll = 4,
-  pfKeepDefault = 8,
-};
 
 void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32_t& startIndex,
                        std::int32_t& lastIndex);
@@ -29,16 +22,5 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
                std::int32_t lastIndex, std::int32_t startIndex, std::int32_t valuesTaken,
                std::int32_t flags, const std::string& defaultValue,
                const std::string& defaultValue2);
-
-TFindParamRec FindSwitchParam(TParamStatusArray& table, std::string_view aliases,
-                              std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindFlagParam(TParamStatusArray& table, std::string_view aliases, bool& target,
-                            std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindTextParam(TParamStatusArray& table, std::string_view aliases, std::string& target,
-                            std::int32_t flags, std::int32_t position, std::int32_t scopeMode);
-TFindParamRec FindNumberParam(TParamStatusArray& table, std::string_view aliases,
-                              std::int32_t& target, std::int32_t defaultValue,
-                              std::int32_t minValue, std::int32_t maxValue, std::int32_t position,
-                              std::int32_t scopeMode);
 
 }  // namespace corvane

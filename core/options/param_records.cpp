@@ -4,11 +4,6 @@
 
 namespace corvane {
 
-TParamStatusArray ParamStatus;
-TParamRecArray FoundParams;
-TParamStatisticsRec CustomValidation;
-TParamStatisticsRec DefaultValidation;
-
 void ResetParamStatus(TParamStatusArray& table, std::int32_t count) {
   table.clear();
   if (count > 0) table.resize(static_cast<std::size_t>(count));

@@ -1,7 +1,5 @@
-#include "core/options/param_slots.h"
+#include "corvane/options.h"
 
-#include "core/options/number_conversion.h"
-#include "core/options/text_character.h"
 
 namespace corvane {
 

@@ -1,4 +1,6 @@
 #include "core/options/syntax_validation.h"
+#include "core/options/param_records.h"
+#include "core/base/text.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,7 +8,7 @@
 #include <utility>
 
 #include "core/options/ascii_text.h"
-#include "core/options/core_settings.h"
+#include "corvane/core_state.h"
 #include "core/options/substring_index.h"
 
 namespace corvane {

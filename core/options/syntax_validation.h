@@ -1,4 +1,4 @@
-// Sums the argument table up in a statistics record.
+// The pieces of the validation pass.
 #pragma once
 
 #include <cstdint>
@@ -6,19 +6,12 @@
 #include <string_view>
 
 #include "option_spellings.h"
-#include "param_records.h"
+#include "corvane/options.h"
 
 namespace corvane {
 
 inline constexpr char StandardInfoAliases[] = "H HELP ? H2 HELP2 ?? VERSION-ONLY BUILD-ONLY INFO";
 
-// Fills record over the arguments firstIndex..lastIndex (-1: from the first,
-// to the last), then DefaultValidation over all of them unless it was filled
-// before. FirstIndex and LastIndex hold at 65535 when the range reaches
-// further, as the counters do.
-void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
-                    const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
-                    std::int32_t lastIndex);
 void CollectParamStatistics(TParamStatisticsRec& record, const TParamStatusArray& table,
                             const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                             std::int32_t lastIndex);

@@ -1,4 +1,7 @@
-#include "core/options/text_character.h"
+// Characters as a user sees them: a text's first character is a whole UTF-8
+// character with what belongs to it on screen, never the first byte of one.
+#include "core/base/text.h"
+#include "corvane/options.h"
 
 #include <algorithm>
 #include <iterator>
@@ -37,39 +40,7 @@ bool IsExtender(char32_t cp) {
 
 bool IsRegionalIndicator(char32_t cp) { return cp >= 0x1F1E6 && cp <= 0x1F1FF; }
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
 }  // namespace
-
-std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& codePoint) {
-  if (pos >= text.size()) return 0;
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  std::size_t length = 0;
-  char32_t cp = 0;
-  char32_t least = 0;  // the smallest code point of that length: no overlong forms
-  if (lead < 0x80) {
-    codePoint = lead;
-    return 1;
-  }
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, cp = lead & 0x1Fu, least = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, cp = lead & 0x0Fu, least = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, cp = lead & 0x07u, least = 0x10000;
-  } else {
-    return 0;
-  }
-  if (text.size() - pos < length) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto b = static_cast<unsigned char>(text[pos + k]);
-    if (!IsContinuation(b)) return 0;
-    cp = (cp << 6) | (b & 0x3Fu);
-  }
-  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  codePoint = cp;
-  return length;
-}
 
 std::size_t FirstCharacterLength(std::string_view text) {
   char32_t cp = 0;

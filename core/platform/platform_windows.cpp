@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/text.h"
 #include "core/platform/platform.h"
 #include "core/platform/platform_os.h"
 
@@ -157,46 +158,17 @@ TConsoleSink& ConsoleSinkOf(TStdStream stream, HANDLE handle) {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Length of the UTF-8 character at the start of text, its code point in c.
-// Bytes that cannot begin one, or a beginning the next byte does not
-// continue, give one U+FFFD for what was read (Unicode's maximal subpart).
-// 0: a well-formed beginning that the bytes end in the middle of.
-std::size_t DecodeUtf8(const unsigned char* text, std::size_t size, char32_t& c) {
-  const unsigned char lead = text[0];
-  c = lead;
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;  // range of the second byte
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    c = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;   // overlong
-    if (lead == 0xED) high = 0x9F;  // surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    c = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;   // overlong
-    if (lead == 0xF4) high = 0x8F;  // beyond 10FFFF
-  } else {
-    c = kReplacement;
-    return 1;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    if (k == size) return 0;
-    const unsigned char next = text[k];
-    if (next < low || next > high) {
-      c = kReplacement;
-      return k;
-    }
-    c = (c << 6) | (next & 0x3F);
-    low = 0x80;
-    high = 0xBF;
-  }
-  return length;
+// The character at the start of text, its code point in c. Bytes that
+// cannot begin one, or a beginning the next byte does not continue, give one
+// U+FFFD for what was read (Unicode's maximal subpart). 0: a well-formed
+// beginning that the bytes end in the middle of.
+std::size_t ConsoleCharacter(const unsigned char* bytes, std::size_t size, char32_t& c) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+  const TUtf8Prefix prefix = Utf8Prefix(text, 0);
+  if (prefix.Valid == prefix.Length) return DecodeUtf8(text, 0, c);
+  if (prefix.Valid == size) return 0;
+  c = kReplacement;
+  return prefix.Valid > 0 ? prefix.Valid : 1;
 }
 
 // UTF-16 goes to the console in pieces far below the 64 KiB that older
@@ -247,7 +219,7 @@ bool WriteToConsole(TConsoleSink& sink, const unsigned char* data, std::size_t s
     const std::size_t more = size < 4 - pending ? size : 4 - pending;
     std::memcpy(head, sink.Pending, pending);
     std::memcpy(head + pending, data, more);
-    const std::size_t length = DecodeUtf8(head, pending + more, c);
+    const std::size_t length = ConsoleCharacter(head, pending + more, c);
     if (length == 0) {
       std::memcpy(sink.Pending, head, pending + more);
       sink.PendingSize = pending + more;
@@ -258,7 +230,7 @@ bool WriteToConsole(TConsoleSink& sink, const unsigned char* data, std::size_t s
     pos = length - pending;
   }
   while (pos < size) {
-    const std::size_t length = DecodeUtf8(data + pos, size - pos, c);
+    const std::size_t length = ConsoleCharacter(data + pos, size - pos, c);
     if (length == 0) {
       std::memcpy(sink.Pending, data + pos, size - pos);
       sink.PendingSize = size - pos;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 #include "tests/support/expected_help.h"
 #include "tests/support/fake_platform.h"

@@ -1,8 +1,8 @@
-#include "core/console/app_identity.h"
+#include "corvane/console.h"
 
 #include <gtest/gtest.h>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "tests/support/fake_platform.h"
 
 using namespace corvane;

@@ -1,4 +1,4 @@
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 
 #include <gtest/gtest.h>
 

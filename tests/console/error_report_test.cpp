@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 #include "tests/support/fake_platform.h"
 

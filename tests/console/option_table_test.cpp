@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/console/core_state.h"
-#include "core/console/option_output.h"
+#include "core/console/core_start.h"
+#include "corvane/console.h"
 #include "core/console/text_stream.h"
-#include "core/options/param_slots.h"
+#include "corvane/options.h"
 #include "tests/support/fake_platform.h"
 
 using namespace corvane;

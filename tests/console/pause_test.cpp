@@ -1,4 +1,4 @@
-#include "core/console/pause.h"
+#include "corvane/console.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "core/options/text_character.h"
+#include "corvane/options.h"
+#include "core/base/text.h"
 #include "core/platform/platform.h"
 #include "tests/support/expected_rules.h"
 

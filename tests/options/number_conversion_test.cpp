@@ -1,11 +1,11 @@
-#include "core/options/number_conversion.h"
+#include "corvane/options.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 
 using namespace corvane;
 

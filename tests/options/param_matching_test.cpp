@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 
 using namespace corvane;
 

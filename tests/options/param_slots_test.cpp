@@ -1,11 +1,11 @@
-#include "core/options/param_slots.h"
+#include "corvane/options.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 
 using namespace corvane;
 

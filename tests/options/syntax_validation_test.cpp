@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
+#include "core/options/param_records.h"
 #include "tests/support/expected_rules.h"
 
 using namespace corvane;

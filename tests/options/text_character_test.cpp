@@ -1,4 +1,4 @@
-#include "core/options/text_character.h"
+#include "corvane/options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/platform/platform.h"
+#include "core/base/text.h"
 
 using namespace corvane;
 

@@ -31,9 +31,9 @@
 #include <vector>
 
 #include "app/program_flow.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/error_report.h"
-#include "core/console/pause.h"
+#include "corvane/console.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 

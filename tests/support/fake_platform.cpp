@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/program_flow.h"
-#include "core/console/core_state.h"
+#include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 #include "core/platform/platform_os.h"

@@ -1,23 +1,13 @@
-#include "core/console/core_state.h"
+// The start and end of a run.
+#include "core/console/core_start.h"
 
+#include "core/base/core_state.h"
+#include "core/base/text.h"
 #include "core/console/text_stream.h"
+#include "core/options/param_records.h"
 #include "core/platform/platform.h"
 
 namespace corvane {
-
-std::int32_t ExitCode = 0;
-std::string ExePath;
-TFileVersionInfoRec AppInfo;
-TFormatSettings FormatSettings;
-
-TFindParamRec DebugParam;
-TFindParamRec ErrorDelayParam;
-TFindParamRec AudibleErrorParam;
-TFindParamRec HelpParam;
-TFindParamRec VerboseParam;
-TFindParamRec VersionOnlyParam;
-TFindParamRec BannerParam;
-TFindParamRec InfoParam;
 
 namespace {
 
@@ -40,22 +30,14 @@ void ReleaseRunRecords() {
 
 }  // namespace
 
-std::string DirectoryOf(const std::string& path) {
-#ifdef _WIN32
-  std::size_t cut = path.find_last_of("\\/:");
-#else
-  std::size_t cut = path.rfind('/');
-#endif
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 void CoreInitialize() {
   // A process starts with the run records released (a second run in one
   // process is preceded by CoreFinalize or CoreRestoreDefaults); both
   // validation records are emptied by their naming below.
   ExitCode = 0;
   BindConsoleStreams();
-  ExePath = QuoteIfSpaced(DirectoryOf(PlatformExecutablePath()));
+  const std::string& path = PlatformExecutablePath();
+  ExePath = QuoteIfSpaced(std::string_view(path).substr(0, FileNameStart(path)));
   BuildParamStatus(ParamStatus);
   ResetParamRecArray(FoundParams, 0);
   InitParamStatistics(CustomValidation, "Custom Syntax Validation Record");

@@ -1,0 +1,193 @@
+#include "core/base/text.h"
+
+namespace corvane {
+
+namespace {
+
+// A Windows console is written in UTF-16, where a byte outside UTF-8 shows
+// as U+FFFD and drives nothing: there only the C1 pairs count, as everywhere.
+#ifdef _WIN32
+constexpr bool kStrayBytesAreControls = false;
+#else
+constexpr bool kStrayBytesAreControls = true;
+#endif
+
+// The digits of the $'\xHH' notation.
+const char kHex[] = "0123456789ABCDEF";
+
+// A control that is a byte outside UTF-8 rather than one a shell must not
+// see raw: a shell takes it literally, only a terminal needs it escaped.
+bool IsStrayByte(std::string_view text, std::size_t pos, std::size_t control) {
+  return control == 1 && static_cast<unsigned char>(text[pos]) >= 0x80;
+}
+
+bool NeedsQuoting(std::string_view arg) {
+  if (arg.empty()) return true;
+  for (std::size_t i = 0; i < arg.size(); ++i) {
+    const auto c = static_cast<unsigned char>(arg[i]);
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '-' || c == '_' || c == '.' || c == '/' || c == ',' || c == ':' ||
+                       c == '=' || c == '+' || c == '@' || c == '%' || c >= 128;
+    // Beyond ASCII only a C1 pair needs the quotes (no continuation byte
+    // starts one); a shell takes a byte outside UTF-8 literally.
+    if (!plain || (c >= 128 && ControlLength(arg, i) == 2)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TUtf8Prefix Utf8Prefix(std::string_view text, std::size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) return {1, 1};
+  TUtf8Prefix prefix{1, 0};
+  unsigned char low = 0x80;  // range of the second byte
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    prefix.Length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    prefix.Length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    prefix.Length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // beyond 10FFFF
+  } else {
+    return {0, 1};
+  }
+  for (; prefix.Valid < prefix.Length && pos + prefix.Valid < text.size(); ++prefix.Valid) {
+    const auto next = static_cast<unsigned char>(text[pos + prefix.Valid]);
+    if (next < low || next > high) break;
+    low = 0x80;
+    high = 0xBF;
+  }
+  return prefix;
+}
+
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& codePoint) {
+  if (pos >= text.size()) return 0;
+  const TUtf8Prefix prefix = Utf8Prefix(text, pos);
+  if (prefix.Valid != prefix.Length) return 0;
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  // The lead keeps 7, 5, 4 or 3 bits; each continuation 6.
+  char32_t cp = lead & (0x7Fu >> (prefix.Length == 1 ? 0 : prefix.Length));
+  for (std::size_t k = 1; k < prefix.Length; ++k) {
+    cp = (cp << 6) | (static_cast<unsigned char>(text[pos + k]) & 0x3Fu);
+  }
+  codePoint = cp;
+  return prefix.Length;
+}
+
+std::size_t CharacterLength(std::string_view text, std::size_t pos) {
+  const TUtf8Prefix prefix = Utf8Prefix(text, pos);
+  return prefix.Valid == prefix.Length ? prefix.Length : 1;
+}
+
+std::size_t ControlLength(std::string_view text, std::size_t pos) {
+  const auto c = static_cast<unsigned char>(text[pos]);
+  if (c < 0x20 || c == 0x7F) return 1;
+  if (c < 0x80) return 0;
+  // C1 controls in UTF-8 (C2 80 to C2 9F); C2 9B alone is a CSI to some terminals.
+  if (c == 0xC2 && pos + 1 < text.size()) {
+    const auto next = static_cast<unsigned char>(text[pos + 1]);
+    if (next >= 0x80 && next <= 0x9F) return 2;
+  }
+  // Any other byte outside UTF-8: a lone 9B is a CSI to a terminal in an 8-bit mode.
+  const TUtf8Prefix prefix = Utf8Prefix(text, pos);
+  return kStrayBytesAreControls && prefix.Valid != prefix.Length ? 1 : 0;
+}
+
+void AppendEscapedControl(std::string& out, std::string_view bytes) {
+  out += "$'";
+  for (unsigned char c : bytes) {
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+  }
+  out += '\'';
+}
+
+std::string EscapeControls(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t control = ControlLength(text, i);
+    if (control == 0) {
+      const std::size_t length = CharacterLength(text, i);
+      out.append(text, i, length);
+      i += length;
+      continue;
+    }
+    AppendEscapedControl(out, text.substr(i, control));
+    i += control;
+  }
+  return out;
+}
+
+std::string QuoteIfSpaced(std::string_view s) {
+  std::string out;
+  AppendQuotedIfSpaced(out, s);
+  return out;
+}
+
+void AppendQuotedIfSpaced(std::string& out, std::string_view s) {
+  const bool quoted = s.empty() || s.find(' ') != std::string_view::npos;
+  if (quoted) out += '"';
+  out += s;
+  if (quoted) out += '"';
+}
+
+std::string ShellQuoteArgument(std::string_view arg) {
+  if (!NeedsQuoting(arg)) return std::string(arg);
+  if (arg.empty()) return "''";
+  // Single quotes keep everything literal; controls leave the quotes as
+  // $'\xHH' so the terminal never receives them raw. A byte outside UTF-8
+  // stays as typed but outside the quotes too, where a terminal's escape of
+  // it still reads back as the same byte.
+  std::string out;
+  bool open = false;
+  for (std::size_t i = 0; i < arg.size();) {
+    const std::size_t control = ControlLength(arg, i);
+    if (control > 0) {
+      if (open) out += '\'';
+      open = false;
+      if (IsStrayByte(arg, i, control)) {
+        out += arg[i];
+      } else {
+        AppendEscapedControl(out, arg.substr(i, control));
+      }
+      i += control;
+      continue;
+    }
+    if (!open) out += '\'';
+    open = true;
+    const std::size_t length = CharacterLength(arg, i);
+    if (arg[i] == '\'') {
+      out += "'\\''";
+    } else {
+      out.append(arg, i, length);
+    }
+    i += length;
+  }
+  if (open) out += '\'';
+  return out;
+}
+
+std::size_t FileNameStart(std::string_view path) {
+#ifdef _WIN32
+  const std::size_t cut = path.find_last_of("\\/:");
+#else
+  const std::size_t cut = path.rfind('/');
+#endif
+  return cut == std::string_view::npos ? 0 : cut + 1;
+}
+
+std::string_view ExtensionOf(std::string_view fileName) {
+  const std::size_t start = fileName.find_first_not_of('.');
+  const std::size_t dot = fileName.rfind('.');
+  if (start == std::string_view::npos || dot == std::string_view::npos || dot < start) return {};
+  return fileName.substr(dot);
+}
+
+}  // namespace corvane
