@@ -1,5 +1,5 @@
-// The text rules every layer shares: UTF-8, the controls a terminal must not
-// receive raw, the quoting of list items and shell words, and file names.
+// The text rules the layers share: UTF-8, the controls a terminal must not
+// receive raw, the quoting of list items, and file names.
 #pragma once
 
 #include <cstddef>
@@ -14,7 +14,7 @@ namespace corvane {
 
 // Bytes from pos that begin a well-formed UTF-8 character, and the length
 // that character would have: equal when one starts at pos; less when the
-// text ends or goes wrong inside it (Unicode's maximal subpart); 0 of 1
+// text ends or goes wrong inside it (Unicode's maximal subpart); Valid 0
 // for a byte that cannot begin one (a continuation byte, C0, C1, F5 to FF).
 struct TUtf8Prefix {
   std::size_t Valid = 0;
@@ -31,26 +31,18 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& codePoi
 // A terminal acts on C0 bytes, DEL and the UTF-8 forms of C1 (C2 80 to C2 9F),
 // and on POSIX every byte outside well-formed UTF-8 counts too (a lone 9B is
 // a C1 CSI to some terminals); text taken from data shows each such byte as
-// $'\xHH' instead, the notation the shell-quoted command line uses.
+// $'\xHH' instead (console/terminal_text.h).
 
 // Bytes of the control that starts at pos, which must start a character:
 // 0 (none), 1 or 2 (a C1 pair).
 std::size_t ControlLength(std::string_view text, std::size_t pos);
 // The step from one character to the next: a whole UTF-8 character, else a byte.
 std::size_t CharacterLength(std::string_view text, std::size_t pos);
-// Appends $'\xHH' with one \xHH per byte of the control.
-void AppendEscapedControl(std::string& out, std::string_view bytes);
-// The text with every control escaped; the same text when it holds none.
-std::string EscapeControls(std::string_view text);
 
-// ---- Quoting -------------------------------------------------------------------
+// ---- Quoting of list items ---------------------------------------------------------
 
 // Appends s to out as QuoteIfSpaced gives it.
 void AppendQuotedIfSpaced(std::string& out, std::string_view s);
-// arg quoted the way a POSIX shell needs it: single quotes where needed,
-// controls as $'\xHH' outside them, so it pastes back and never carries a
-// raw control to a terminal.
-std::string ShellQuoteArgument(std::string_view arg);
 
 // ---- File names ----------------------------------------------------------------
 

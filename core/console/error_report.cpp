@@ -2,6 +2,7 @@
 
 #include "core/console/core_start.h"
 #include "corvane/console.h"
+#include "core/console/terminal_text.h"
 #include "core/console/text_stream.h"
 #include "core/platform/platform.h"
 
@@ -23,7 +24,7 @@ void WriteReport(const std::string& complaint, bool pause, bool beep) {
   WriteData(ConsoleErr, ExePath);
   WriteText(ConsoleErr, LineEnd);
   WriteText(ConsoleErr, "You entered ...... ");
-  WriteData(ConsoleErr, PlatformCommandLine());
+  WriteData(ConsoleErr, CommandLineAsTyped());
   WriteLine(ConsoleErr);
   WriteErrorMessage(complaint, std::string(LineEnd));
   if (beep) {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/base/text.h"
+#include "core/console/terminal_text.h"
 
 namespace corvane {
 

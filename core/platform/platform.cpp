@@ -1,5 +1,5 @@
-// Portable half of the platform layer: the arguments, the command line, the
-// program's name and the fatal errors, the same on every system.
+// Portable half of the platform layer: the arguments, the program's name
+// and the fatal errors, the same on every system.
 #include "core/platform/platform.h"
 
 #include <iterator>
@@ -63,15 +63,7 @@ void PlatformEndOnOutOfMemory() {
   std::set_new_handler(EndOutOfMemory);
 }
 
-std::string PlatformCommandLine() {
-  if (const char* raw = OsRawCommandLine()) return raw;
-  std::string line = ShellQuoteArgument(ProgramName);
-  for (const std::string& arg : Arguments) {
-    line += ' ';
-    line += ShellQuoteArgument(arg);
-  }
-  return line;
-}
+const char* PlatformRawCommandLine() { return OsRawCommandLine(); }
 
 std::string_view PlatformMessageName() {
   std::string_view path = PlatformExecutablePath();

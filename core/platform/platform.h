@@ -22,10 +22,9 @@ enum TStdStream : int { ssOutput = 1, ssError = 2 };
 // The arguments after the program's own name, byte for byte.
 const std::vector<std::string>& PlatformArguments();
 
-// The command line as typed: the raw text on Windows; on POSIX rebuilt from
-// the argument list with shell quoting, so it can be pasted back and never
-// carries raw control bytes to a terminal.
-std::string PlatformCommandLine();
+// The command line as the process received it where the system keeps one
+// (Windows); nullptr where only the argument list exists (POSIX).
+const char* PlatformRawCommandLine();
 
 // Full path of the running executable; "" when the system cannot tell.
 // Asked of the system at the first call when PlatformSetArguments was not.

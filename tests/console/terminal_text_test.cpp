@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/platform/platform.h"
-#include "core/base/text.h"
+#include "core/console/terminal_text.h"
 
 using namespace corvane;
 
