@@ -63,8 +63,6 @@ void PlatformEndOnOutOfMemory() {
   std::set_new_handler(EndOutOfMemory);
 }
 
-const char* PlatformRawCommandLine() { return OsRawCommandLine(); }
-
 std::string_view PlatformMessageName() {
   std::string_view path = PlatformExecutablePath();
   if (path.empty()) path = ProgramName;

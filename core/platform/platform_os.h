@@ -8,9 +8,6 @@
 
 namespace corvane {
 
-// The command line as the system keeps it (Windows, as UTF-8); nullptr where
-// the system hands a process only its argument list (POSIX).
-const char* OsRawCommandLine();
 // Full path of the running executable; "" when the system cannot tell.
 std::string OsExecutablePath();
 

@@ -29,7 +29,7 @@
 
 namespace corvane {
 
-const char* OsRawCommandLine() { return nullptr; }
+const char* PlatformRawCommandLine() { return nullptr; }
 
 #if !defined(__APPLE__) && !defined(__FreeBSD__) && !defined(__DragonFly__)
 namespace {

@@ -89,7 +89,7 @@ std::vector<std::string> OsWideArguments() {
   return result;
 }
 
-const char* OsRawCommandLine() {
+const char* PlatformRawCommandLine() {
   // Only the error report shows it: converted at its first use.
   static const std::string line = Utf8Of(GetCommandLineW());
   return line.c_str();

@@ -47,7 +47,7 @@ TCaptureScope::~TCaptureScope() {
 // The OS file's part of the core, faked.
 namespace corvane {
 
-const char* OsRawCommandLine() { return nullptr; }
+const char* PlatformRawCommandLine() { return nullptr; }
 
 std::string OsExecutablePath() { return ExecutablePath; }
 
