@@ -1,0 +1,88 @@
+# shellcheck shell=bash disable=SC2034 # the sourcing scripts use what it sets
+# What the scripts share; each sources it first. Environment: JOBS (build and
+# test jobs, default 2), KEEP=1 (keep the temporary directory).
+set -euo pipefail
+export LC_ALL=C
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+me=${0##*/}
+jobs=${JOBS:-2}
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+mingw_cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g++ || true)
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+die() { echo "$me: $*" >&2; exit 1; }
+# skip WHY: nothing can be checked here, which fails only where REQUIRED=1.
+skip() { echo "$me: skipped: $*"; exit $((${REQUIRED:-0} == 1)); }
+have() { local tool; for tool; do command -v "$tool" >/dev/null || return; done; }
+
+# workdir NAME: $work, a new temporary directory, gone on the way out unless
+# KEEP=1.
+workdir() {
+  work=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/linewright-$1.XXXXXX")" && pwd -P)
+  if [[ ${KEEP:-0} == 1 ]]; then echo "keeping $work"; fi
+  trap remove_work EXIT
+}
+remove_work() { if [[ ${KEEP:-0} != 1 ]]; then rm -rf "$work"; fi; }
+
+# logged LOG COMMAND...: COMMAND's output is added to LOG, and shown when it
+# fails.
+logged() {
+  local log=$1
+  shift
+  "$@" >>"$log" 2>&1 || { local status=$?; cat "$log"; return "$status"; }
+}
+# configure DIR CMAKE-ARGS...: a Release tree of the project without its
+# tests, logged in DIR.log; build DIR CMAKE-ARGS... also builds it (TARGET
+# alone where that is set).
+configure() {
+  local dir=$1 gen=("${generator[@]}")
+  shift
+  [[ ! -f $dir/CMakeCache.txt ]] || gen=()
+  mkdir -p "$dir" && : >"$dir.log"
+  logged "$dir.log" cmake -S "$root" -B "$dir" "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DLINEWRIGHT_BUILD_TESTS=OFF "$@"
+}
+build() { configure "$@" && logged "$1.log" cmake --build "$1" -j "$jobs" ${TARGET:+--target "$TARGET"}; }
+# preset NAME [TARGET]: the preset configured once, then built, logged in
+# build/NAME.log.
+preset() {
+  local log=$root/build/$1.log
+  mkdir -p "$root/build" && : >"$log"
+  (cd "$root" && { [[ -f build/$1/CMakeCache.txt ]] || logged "$log" cmake --preset "$1"; } &&
+    logged "$log" cmake --build --preset "$1" -j "$jobs" ${2:+--target "$2"})
+}
+# macro DIR NAME: a string of the version header a build in DIR generated.
+macro() { sed -n "s/^#define $2 \"\(.*\)\"$/\1/p" "$1/generated/include/linewright_version.h"; }
+
+# Cases: pass or fail at once, or begin LABEL, a note for each fault, finish.
+passed=0 failed=0
+pass() { echo "  ok  $*"; passed=$((passed + 1)); }
+fail() { echo "FAIL  $*"; failed=$((failed + 1)); }
+begin() { label=$1 reasons=(); }
+note() { reasons+=("$*"); }
+finish() {
+  if ((${#reasons[@]})); then fail "$label$(printf '\n      %s' "${reasons[@]}")"; else pass "$label"; fi
+}
+# same LABEL GOT WANT: a case that passes when GOT is WANT.
+same() { if [[ $2 == "$3" ]]; then pass "$1"; else fail "$1: $(printf '%q' "$2"), not $(printf '%q' "$3")"; fi; }
+# The closing line, and the script's status.
+verdict() { echo "$me: $passed passed, $failed failed"; ((failed == 0)); }
+
+# expect LABEL STATUS OUT ERR COMMAND...: COMMAND ends with STATUS, writes
+# exactly OUT to standard output and what the glob ERR matches to standard
+# error.
+expect() {
+  local label=$1 want_status=$2 want_out=$3 want_err=$4 status=0 out err
+  shift 4
+  "$@" >"$work/out" 2>"$work/err" || status=$?
+  out=$(cat "$work/out"; echo .) err=$(cat "$work/err"; echo .)
+  out=${out%.} err=${err%.}
+  # shellcheck disable=SC2053 # the wanted standard error is a pattern
+  if [[ $status == "$want_status" && $out == "$want_out" && $err == $want_err ]]; then
+    pass "$label"
+  else
+    fail "$label: $* ended with $status and wrote $(printf '%q' "$out") and $(printf '%q' "$err")"
+  fi
+}
+through_pipe() { "$@" | cat; }
+to_full() { "$@" >/dev/full; }
