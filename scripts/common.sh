@@ -4,9 +4,7 @@
 set -euo pipefail
 export LC_ALL=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-me=${0##*/}
-jobs=${JOBS:-2}
-generator=()
+me=${0##*/} jobs=${JOBS:-2} generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 mingw_cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g++ || true)
 
@@ -15,9 +13,7 @@ die() { echo "$me: $*" >&2; exit 1; }
 # skip WHY: nothing can be checked here, which fails only where REQUIRED=1.
 skip() { echo "$me: skipped: $*"; exit $((${REQUIRED:-0} == 1)); }
 have() { local tool; for tool; do command -v "$tool" >/dev/null || return; done; }
-
-# workdir NAME: $work, a new temporary directory, gone on the way out unless
-# KEEP=1.
+# workdir NAME: $work, a new temporary directory, gone on the way out unless KEEP=1.
 workdir() {
   work=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/linewright-$1.XXXXXX")" && pwd -P)
   if [[ ${KEEP:-0} == 1 ]]; then echo "keeping $work"; fi
@@ -25,31 +21,23 @@ workdir() {
 }
 remove_work() { if [[ ${KEEP:-0} != 1 ]]; then rm -rf "$work"; fi; }
 
-# logged LOG COMMAND...: COMMAND's output is added to LOG, and shown when it
-# fails.
-logged() {
-  local log=$1
-  shift
-  "$@" >>"$log" 2>&1 || { local status=$?; cat "$log"; return "$status"; }
-}
-# configure DIR CMAKE-ARGS...: a Release tree of the project without its
-# tests, logged in DIR.log; build DIR CMAKE-ARGS... also builds it (TARGET
-# alone where that is set).
+# logged LOG COMMAND...: COMMAND's output is added to LOG, and shown when it fails.
+logged() { "${@:2}" >>"$1" 2>&1 || { local status=$?; cat "$1"; return "$status"; }; }
+# configure DIR CMAKE-ARGS...: a Release tree of the project without its tests,
+# logged in DIR.log; build DIR CMAKE-ARGS... builds it too (TARGET alone, if set).
 configure() {
-  local dir=$1 gen=("${generator[@]}")
-  shift
-  [[ ! -f $dir/CMakeCache.txt ]] || gen=()
-  mkdir -p "$dir" && : >"$dir.log"
-  logged "$dir.log" cmake -S "$root" -B "$dir" "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DLINEWRIGHT_BUILD_TESTS=OFF "$@"
+  local gen=("${generator[@]}")
+  [[ ! -f $1/CMakeCache.txt ]] || gen=()
+  mkdir -p "$1" && : >"$1.log"
+  logged "$1.log" cmake -S "$root" -B "$1" "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DLINEWRIGHT_BUILD_TESTS=OFF "${@:2}"
 }
 build() { configure "$@" && logged "$1.log" cmake --build "$1" -j "$jobs" ${TARGET:+--target "$TARGET"}; }
-# preset NAME [TARGET]: the preset configured once, then built, logged in
-# build/NAME.log.
+# preset NAME [TARGET]: the preset configured once, then built, logged in build/NAME.log.
 preset() {
-  local log=$root/build/$1.log
-  mkdir -p "$root/build" && : >"$log"
-  (cd "$root" && { [[ -f build/$1/CMakeCache.txt ]] || logged "$log" cmake --preset "$1"; } &&
-    logged "$log" cmake --build --preset "$1" -j "$jobs" ${2:+--target "$2"})
+  echo "== building ${2:-all} (preset $1)"
+  mkdir -p "$root/build" && : >"$root/build/$1.log"
+  (cd "$root" && { [[ -f build/$1/CMakeCache.txt ]] || logged "build/$1.log" cmake --preset "$1"; } &&
+    logged "build/$1.log" cmake --build --preset "$1" -j "$jobs" ${2:+--target "$2"})
 }
 # macro DIR NAME: a string of the version header a build in DIR generated.
 macro() { sed -n "s/^#define $2 \"\(.*\)\"$/\1/p" "$1/generated/include/linewright_version.h"; }
@@ -60,28 +48,20 @@ pass() { echo "  ok  $*"; passed=$((passed + 1)); }
 fail() { echo "FAIL  $*"; failed=$((failed + 1)); }
 begin() { label=$1 reasons=(); }
 note() { reasons+=("$*"); }
-finish() {
-  if ((${#reasons[@]})); then fail "$label$(printf '\n      %s' "${reasons[@]}")"; else pass "$label"; fi
-}
+finish() { if ((${#reasons[@]})); then fail "$label$(printf '\n      %s' "${reasons[@]}")"; else pass "$label"; fi; }
 # same LABEL GOT WANT: a case that passes when GOT is WANT.
 same() { if [[ $2 == "$3" ]]; then pass "$1"; else fail "$1: $(printf '%q' "$2"), not $(printf '%q' "$3")"; fi; }
 # The closing line, and the script's status.
 verdict() { echo "$me: $passed passed, $failed failed"; ((failed == 0)); }
-
 # expect LABEL STATUS OUT ERR COMMAND...: COMMAND ends with STATUS, writes
-# exactly OUT to standard output and what the glob ERR matches to standard
-# error.
+# exactly OUT to standard output and what the glob ERR matches to standard error.
 expect() {
-  local label=$1 want_status=$2 want_out=$3 want_err=$4 status=0 out err
-  shift 4
-  "$@" >"$work/out" 2>"$work/err" || status=$?
+  local status=0 out err
+  "${@:5}" >"$work/out" 2>"$work/err" || status=$?
   out=$(cat "$work/out"; echo .) err=$(cat "$work/err"; echo .)
-  out=${out%.} err=${err%.}
   # shellcheck disable=SC2053 # the wanted standard error is a pattern
-  if [[ $status == "$want_status" && $out == "$want_out" && $err == $want_err ]]; then
-    pass "$label"
-  else
-    fail "$label: $* ended with $status and wrote $(printf '%q' "$out") and $(printf '%q' "$err")"
+  if [[ $status == "$2" && ${out%.} == "$3" && ${err%.} == $4 ]]; then pass "$1"; else
+    fail "$1: ${*:5} ended with $status and wrote $(printf '%q' "${out%.}") and $(printf '%q' "${err%.}")"
   fi
 }
 through_pipe() { "$@" | cat; }
