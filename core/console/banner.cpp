@@ -78,8 +78,10 @@ bool ReadStampText(const std::string& text, TStampDateTime& value, bool& hasDate
   if (!ReadChar(text, pos, ':') || !ReadNumber(text, pos, 2, read.Minute)) return false;
   if (ReadChar(text, pos, ':')) {
     if (!ReadNumber(text, pos, 2, read.Second)) return false;
-    int fraction = 0;  // read, and not shown
-    if (ReadChar(text, pos, '.')) ReadNumber(text, pos, 3, fraction);
+    if (ReadChar(text, pos, '.')) {
+      int fraction = 0;  // read, and not shown
+      ReadNumber(text, pos, 3, fraction);
+    }
   }
   SkipSpaces(text, pos);
   if (pos != text.size() || read.Hour > 23 || read.Minute > 59 || read.Second > 59) return false;
