@@ -10,6 +10,15 @@ std::string UpperAscii(std::string_view s) {
   return out;
 }
 
+std::span<char> UpperAsciiCopy(std::string_view s, std::span<char> buffer, std::string& spill) {
+  if (s.size() > buffer.size()) {
+    spill.resize(s.size());
+    buffer = spill;
+  }
+  std::transform(s.begin(), s.end(), buffer.begin(), UpperAsciiChar);
+  return buffer.first(s.size());
+}
+
 std::string LowerAscii(std::string_view s) {
   std::string out(s);
   std::transform(out.begin(), out.end(), out.begin(), LowerAsciiChar);

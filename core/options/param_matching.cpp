@@ -188,14 +188,23 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   rules.SecondRequired = (flags & pfRequireAllValues) != 0;
   const bool findAll = (flags & pfFindAll) != 0;
 
+  const bool bare = BareAllowed(CoreState.ParamMatchMode);
   TFindParamRec scratch;
   for (std::int32_t i = start; i <= last; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
     const std::string& text = table[at].Text;
-    if (!MayBeSpelling(text, CoreState.ParamMatchMode)) continue;
+    // Every prefix begins with "/" or "-" unless a bare symbol may go without
+    // one: most arguments end here (an empty text's byte 0 is its NUL).
+    if (!bare && text[0] != '/' && text[0] != '-') continue;
     std::size_t pos = 0;
     for (std::string_view alias = NextAlias(aliases, pos); !alias.empty();
          alias = NextAlias(aliases, pos)) {
+      // Every spelling has the alias at byte 0, 1 or 2: most pairs end here.
+      const char head = UpperAsciiChar(alias[0]);
+      if (UpperAsciiChar(text[0]) != head && (text.size() < 2 || UpperAsciiChar(text[1]) != head) &&
+          (text.size() < 3 || UpperAsciiChar(text[2]) != head)) {
+        continue;
+      }
       // An accepted attached value ends the work on this argument.
       if (MatchParamAlias(alias, text, scratch) &&
           ClaimMatch(rec, table, at, scratch, rules, defaultValue, defaultValue2)) {
