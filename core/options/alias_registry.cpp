@@ -1,19 +1,26 @@
 #include "core/options/alias_registry.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/options/ascii_text.h"
 
 namespace corvane {
 
 bool OccursAsWord(std::string_view list, std::string_view word, bool blankBefore) {
+  const std::size_t n = word.size();
+  if (n > list.size()) return false;
   // The ends are checked before the bytes: most places of the first byte lie
   // inside other words.
-  const std::size_t n = word.size();
-  for (std::size_t p = 0; p + n <= list.size(); ++p) {
-    if (n > 0 && (p = list.find(word[0], p)) > list.size() - n) break;
-    if ((!blankBefore || p == 0 || list[p - 1] == ' ') &&
-        (p + n == list.size() || list[p + n] == ' ') && list.substr(p, n) == word) {
+  const char* const begin = list.data();
+  const char* const last = begin + (list.size() - n);  // where the word would end the list
+  for (const char* p = begin; p <= last; ++p) {
+    if (n > 0 && (p = static_cast<const char*>(std::memchr(
+                      p, word[0], static_cast<std::size_t>(last - p) + 1))) == nullptr) {
+      return false;
+    }
+    if ((!blankBefore || p == begin || p[-1] == ' ') && (p == last || p[n] == ' ') &&
+        (n == 0 || std::memcmp(p, word.data(), n) == 0)) {
       return true;
     }
   }
