@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "core/options/core_settings.h"
 #include "core/options/ascii_text.h"
+#include "core/options/core_settings.h"
 #include "core/options/number_conversion.h"
 #include "core/options/option_spellings.h"
 
@@ -130,13 +130,7 @@ void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32
 }
 
 bool MatchParamAlias(std::string_view alias, std::string_view arg, TFindParamRec& scratch) {
-  // Field by field: this runs for every alias and argument, and keeps the
-  // strings' room for the next call.
-  scratch.ValueAdjusted = scratch.Found = scratch.ValueAttached = false;
-  scratch.ParamIndex = scratch.NextIndex = -1;
-  scratch.ParamText.clear();
-  scratch.Value.clear();
-  scratch.Value2.clear();
+  scratch = TFindParamRec{};
   if (alias.empty()) return false;
   const std::int32_t mode = CoreState.ParamMatchMode;
   for (std::string_view prefix : AliasPrefixes(alias, mode, CoreState.DoubleDashForLongNames)) {

@@ -96,13 +96,10 @@ constexpr std::size_t kPlainSearchLimit = 2048;
 
 // Whether pattern, lower-cased, occurs in text, lower-cased.
 bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
-  if (pattern.size() > text.size()) return false;
-  for (std::size_t at = 0; at + pattern.size() <= text.size(); ++at) {
-    std::size_t k = 0;
-    while (k < pattern.size() && LowerAsciiChar(text[at + k]) == LowerAsciiChar(pattern[k])) ++k;
-    if (k == pattern.size()) return true;
-  }
-  return false;
+  return std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
+                     [](char a, char b) { return LowerAsciiChar(a) == LowerAsciiChar(b); }) !=
+             text.end() ||
+         pattern.empty();
 }
 
 // DistinctList's test: the index when there is one, else the list itself.
