@@ -26,7 +26,7 @@ struct THelpLineRec {
   std::uint8_t Shown;       // forms that print the row
   std::uint8_t BlankAfter;  // forms in which one empty line follows it
   THelpRowKind Kind;
-  char Text[106];
+  char Text[106];  // the longest row and its NUL
 };
 
 // clang-format off
