@@ -92,9 +92,7 @@ bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i, TFi
     rec.ValueAttached = true;
     if (!rec.Value.empty() || !rules.FirstRequired) {
       entry.Status = psOptionWithValue;
-      entry.IsOption = true;
-      entry.HasValue = true;
-      entry.ValueAttached = true;
+      entry.IsOption = entry.HasValue = entry.ValueAttached = true;
       entry.IsPositional = false;
       LogMatch(rec);
       return true;
@@ -165,21 +163,16 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   rec.ParamText.clear();
   rec.Value = defaultValue;
   rec.Value2 = defaultValue2;
-  rec.ParamIndex = -1;
-  rec.NextIndex = -1;
-  rec.Found = false;
-  rec.ValueAttached = false;
-  rec.ValueAdjusted = false;
+  rec.ParamIndex = rec.NextIndex = -1;
+  rec.Found = rec.ValueAttached = rec.ValueAdjusted = false;
 
   const std::int32_t high = static_cast<std::int32_t>(table.size()) - 1;
   const std::int32_t last = lastIndex == -1 || lastIndex > high ? high : lastIndex;
   const std::int32_t start = startIndex < 0 ? 0 : startIndex;
   if (last < start) return;
 
-  TSearchRules rules;
-  rules.ValuesTaken = valuesTaken;
-  rules.FirstRequired = (flags & (pfRequireAllValues | pfRequireValue)) != 0;
-  rules.SecondRequired = (flags & pfRequireAllValues) != 0;
+  const TSearchRules rules{valuesTaken, (flags & (pfRequireAllValues | pfRequireValue)) != 0,
+                           (flags & pfRequireAllValues) != 0};
   const bool findAll = (flags & pfFindAll) != 0;
 
   const bool bare = BareAllowed(CoreState.ParamMatchMode);
