@@ -20,11 +20,13 @@ enum THelpRowKind : std::uint8_t { hkText, hkTitle };
 
 // One row is one line of text (a title stands for its three heading lines).
 // "{name}" and the three constant names in braces are filled in when written.
+// The text is held in the row, not pointed to: a pointer per row would be
+// relocated at every start, help or not.
 struct THelpLineRec {
   std::uint8_t Shown;       // forms that print the row
   std::uint8_t BlankAfter;  // forms in which one empty line follows it
   THelpRowKind Kind;
-  std::string_view Text;
+  char Text[106];  // the longest row and its NUL
 };
 
 // clang-format off

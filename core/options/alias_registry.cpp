@@ -1,30 +1,44 @@
 #include "core/options/alias_registry.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/options/ascii_text.h"
 
 namespace corvane {
 
-bool WordNotListed(std::string_view word, std::string_view list) {
-  for (std::size_t p = list.find(word); p != std::string_view::npos; p = list.find(word, p + 1)) {
-    const std::size_t end = p + word.size();
-    if ((p == 0 || list[p - 1] == ' ') && (end == list.size() || list[end] == ' ')) return false;
+bool OccursAsWord(std::string_view list, std::string_view word, bool blankBefore) {
+  const std::size_t n = word.size();
+  if (n > list.size()) return false;
+  // The ends are checked before the bytes: most places of the first byte lie
+  // inside other words.
+  const char* const begin = list.data();
+  const char* const last = begin + (list.size() - n);  // where the word would end the list
+  for (const char* p = begin; p <= last; ++p) {
+    if (n > 0 && (p = static_cast<const char*>(std::memchr(
+                      p, word[0], static_cast<std::size_t>(last - p) + 1))) == nullptr) {
+      return false;
+    }
+    if ((!blankBefore || p == begin || p[-1] == ' ') && (p == last || p[n] == ' ') &&
+        (n == 0 || std::memcmp(p, word.data(), n) == 0)) {
+      return true;
+    }
   }
-  return true;
+  return false;
+}
+
+bool WordNotListed(std::string_view word, std::string_view list) {
+  return !OccursAsWord(list, word, true);
 }
 
 void RegisterAliases(std::string& all, std::string_view aliases) {
   // Alias lists are short: upper-cased on the stack, on the heap only when long.
   char small[128];
   std::string large;
-  char* buffer = small;
-  if (aliases.size() > sizeof small) {
-    large.resize(aliases.size());
-    buffer = large.data();
-  }
-  std::transform(aliases.begin(), aliases.end(), buffer, UpperAsciiChar);
-  const std::string_view upper(buffer, aliases.size());
+  const std::span<char> copy = UpperAsciiCopy(aliases, small, large);
+  const std::string_view upper(copy.data(), copy.size());
+  // A tool's aliases fit in one block: no growing step by step.
+  all.reserve(std::max<std::size_t>(all.size() + aliases.size() + 1, 256));
   std::size_t at = 0;
   for (std::string_view word = NextQuotedWord(upper, at); !word.empty();
        word = NextQuotedWord(upper, at)) {

@@ -6,6 +6,9 @@
 
 namespace corvane {
 
+// Whether word occurs in list with a blank or the end of list after it and,
+// when blankBefore, also before it.
+bool OccursAsWord(std::string_view list, std::string_view word, bool blankBefore);
 // True when word, with a blank or an end of list on each side, does not
 // occur in list.
 bool WordNotListed(std::string_view word, std::string_view list);

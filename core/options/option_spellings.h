@@ -49,13 +49,6 @@ inline std::span<const std::string_view> AliasPrefixes(std::string_view alias, s
   if (doubleDash) return kLongDoubleDash;
   return kLong;
 }
-// False when arg cannot be the spelling of any alias: every prefix begins
-// with "/" or "-" unless a bare symbol may go without one. Most arguments
-// are passed over by this alone.
-constexpr bool MayBeSpelling(std::string_view arg, std::int32_t mode) {
-  return BareAllowed(mode) || arg.starts_with('/') || arg.starts_with('-');
-}
-
 // Every prefix, alias and (in modes 2 and 3) suffix, each followed by a
 // blank, skipping any that the text so far already holds.
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode);

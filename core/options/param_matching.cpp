@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "corvane/core_state.h"
 #include "core/options/ascii_text.h"
+#include "corvane/core_state.h"
 #include "corvane/options.h"
 #include "core/options/option_spellings.h"
 
@@ -92,9 +92,7 @@ bool ClaimMatch(TFindParamRec& rec, TParamStatusArray& table, std::size_t i, TFi
     rec.ValueAttached = true;
     if (!rec.Value.empty() || !rules.FirstRequired) {
       entry.Status = psOptionWithValue;
-      entry.IsOption = true;
-      entry.HasValue = true;
-      entry.ValueAttached = true;
+      entry.IsOption = entry.HasValue = entry.ValueAttached = true;
       entry.IsPositional = false;
       LogMatch(rec);
       return true;
@@ -130,13 +128,7 @@ void ParamScopeToRange(std::int32_t position, std::int32_t scopeMode, std::int32
 }
 
 bool MatchParamAlias(std::string_view alias, std::string_view arg, TFindParamRec& scratch) {
-  // Field by field: this runs for every alias and argument, and keeps the
-  // strings' room for the next call.
-  scratch.ValueAdjusted = scratch.Found = scratch.ValueAttached = false;
-  scratch.ParamIndex = scratch.NextIndex = -1;
-  scratch.ParamText.clear();
-  scratch.Value.clear();
-  scratch.Value2.clear();
+  scratch = TFindParamRec{};
   if (alias.empty()) return false;
   const std::int32_t mode = CoreState.ParamMatchMode;
   for (std::string_view prefix : AliasPrefixes(alias, mode, CoreState.DoubleDashForLongNames)) {
@@ -171,31 +163,35 @@ void FindParam(TFindParamRec& rec, TParamStatusArray& table, std::string_view al
   rec.ParamText.clear();
   rec.Value = defaultValue;
   rec.Value2 = defaultValue2;
-  rec.ParamIndex = -1;
-  rec.NextIndex = -1;
-  rec.Found = false;
-  rec.ValueAttached = false;
-  rec.ValueAdjusted = false;
+  rec.ParamIndex = rec.NextIndex = -1;
+  rec.Found = rec.ValueAttached = rec.ValueAdjusted = false;
 
   const std::int32_t high = static_cast<std::int32_t>(table.size()) - 1;
   const std::int32_t last = lastIndex == -1 || lastIndex > high ? high : lastIndex;
   const std::int32_t start = startIndex < 0 ? 0 : startIndex;
   if (last < start) return;
 
-  TSearchRules rules;
-  rules.ValuesTaken = valuesTaken;
-  rules.FirstRequired = (flags & (pfRequireAllValues | pfRequireValue)) != 0;
-  rules.SecondRequired = (flags & pfRequireAllValues) != 0;
+  const TSearchRules rules{valuesTaken, (flags & (pfRequireAllValues | pfRequireValue)) != 0,
+                           (flags & pfRequireAllValues) != 0};
   const bool findAll = (flags & pfFindAll) != 0;
 
+  const bool bare = BareAllowed(CoreState.ParamMatchMode);
   TFindParamRec scratch;
   for (std::int32_t i = start; i <= last; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
     const std::string& text = table[at].Text;
-    if (!MayBeSpelling(text, CoreState.ParamMatchMode)) continue;
+    // Every prefix begins with "/" or "-" unless a bare symbol may go without
+    // one: most arguments end here (an empty text's byte 0 is its NUL).
+    if (!bare && text[0] != '/' && text[0] != '-') continue;
     std::size_t pos = 0;
     for (std::string_view alias = NextAlias(aliases, pos); !alias.empty();
          alias = NextAlias(aliases, pos)) {
+      // Every spelling has the alias at byte 0, 1 or 2: most pairs end here.
+      const char head = UpperAsciiChar(alias[0]);
+      if (UpperAsciiChar(text[0]) != head && (text.size() < 2 || UpperAsciiChar(text[1]) != head) &&
+          (text.size() < 3 || UpperAsciiChar(text[2]) != head)) {
+        continue;
+      }
       // An accepted attached value ends the work on this argument.
       if (MatchParamAlias(alias, text, scratch) &&
           ClaimMatch(rec, table, at, scratch, rules, defaultValue, defaultValue2)) {

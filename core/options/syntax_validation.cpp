@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/options/alias_registry.h"
 #include "core/options/ascii_text.h"
 #include "corvane/core_state.h"
 #include "core/options/substring_index.h"
@@ -19,15 +20,6 @@ constexpr std::uint16_t kCounterMax = std::numeric_limits<std::uint16_t>::max();
 
 std::uint16_t SaturatedIndex(std::int64_t index) {
   return index > kCounterMax ? kCounterMax : static_cast<std::uint16_t>(index);
-}
-
-// Whether word followed by a blank occurs in text followed by a blank.
-bool OccursBeforeBlank(std::string_view text, std::string_view word) {
-  for (std::size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
-    const std::size_t end = p + word.size();
-    if (end == text.size() || text[end] == ' ') return true;
-  }
-  return false;
 }
 
 // The bytes each list of a pass will hold, counted before any is filled so
@@ -106,13 +98,10 @@ constexpr std::size_t kPlainSearchLimit = 2048;
 
 // Whether pattern, lower-cased, occurs in text, lower-cased.
 bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
-  if (pattern.size() > text.size()) return false;
-  for (std::size_t at = 0; at + pattern.size() <= text.size(); ++at) {
-    std::size_t k = 0;
-    while (k < pattern.size() && LowerAsciiChar(text[at + k]) == LowerAsciiChar(pattern[k])) ++k;
-    if (k == pattern.size()) return true;
-  }
-  return false;
+  return std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
+                     [](char a, char b) { return LowerAsciiChar(a) == LowerAsciiChar(b); }) !=
+             text.end() ||
+         pattern.empty();
 }
 
 // DistinctList's test: the index when there is one, else the list itself.
@@ -186,12 +175,19 @@ void AddShownText(TParamStatisticsRec& rec, TDistinctTest& distinct, std::size_t
   // clang-format on
 }
 
-// Whether piece is one of the blank-ended spellings, ignoring letter case.
+// Whether piece is one of the blank-ended spellings, ignoring letter case:
+// looked for by its last byte, in either case, before a blank.
 bool IsKnownSpelling(std::string_view spellings, std::string_view piece) {
-  std::size_t start = 0;
-  for (std::size_t blank = spellings.find(' '); blank != std::string_view::npos;
-       start = blank + 1, blank = spellings.find(' ', start)) {
-    if (SameIgnoringCase(spellings.substr(start, blank - start), piece)) return true;
+  const std::size_t n = piece.size();
+  for (const char last : {UpperAsciiChar(piece.back()), LowerAsciiChar(piece.back())}) {
+    for (std::size_t end = spellings.find(last, n - 1); end != std::string_view::npos;
+         end = spellings.find(last, end + 1)) {
+      if (end + 1 < spellings.size() && spellings[end + 1] == ' ' &&
+          (end + 1 == n || spellings[end - n] == ' ') &&
+          SameIgnoringCase(spellings.substr(end + 1 - n, n), piece)) {
+        return true;
+      }
+    }
   }
   return false;
 }
@@ -221,13 +217,18 @@ void AddToParamList(std::uint16_t& counter, std::string& list, std::string_view 
 }
 
 void BuildInfoAliases(std::string& out, const std::string& all, std::string_view standard) {
+  char small[128];
+  std::string large;
+  const std::span<char> upper = UpperAsciiCopy(standard, small, large);
+  const std::string_view words(upper.data(), upper.size());
+  out.reserve(out.size() + 2 * standard.size() + 2);
   std::size_t at = 0;
-  for (std::string_view text = NextQuotedWord(standard, at); !text.empty();
-       text = NextQuotedWord(standard, at)) {
+  for (std::string_view text = NextQuotedWord(words, at); !text.empty();
+       text = NextQuotedWord(words, at)) {
     // Here the double quotes only group: they are not part of the word.
-    std::string word = UpperAscii(text);
-    std::erase(word, '"');
-    if (word.empty() || OccursBeforeBlank(out, word) || !OccursBeforeBlank(all, word)) continue;
+    char* const begin = upper.data() + (text.data() - words.data());
+    const std::string_view word(begin, std::remove(begin, begin + text.size(), '"') - begin);
+    if (word.empty() || OccursAsWord(out, word, false) || !OccursAsWord(all, word, false)) continue;
     out += word.size() == 1 ? " -" : " --";
     out += word;
   }
