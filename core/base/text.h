@@ -33,6 +33,9 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& codePoi
 // a C1 CSI to some terminals); text taken from data shows each such byte as
 // $'\xHH' instead (console/terminal_text.h).
 
+// The digits of that notation.
+inline constexpr char HexDigits[] = "0123456789ABCDEF";
+
 // Bytes of the control that starts at pos, which must start a character:
 // 0 (none), 1 or 2 (a C1 pair).
 std::size_t ControlLength(std::string_view text, std::size_t pos);

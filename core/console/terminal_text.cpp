@@ -9,9 +9,6 @@ namespace corvane {
 
 namespace {
 
-// The digits of the $'\xHH' notation.
-const char kHex[] = "0123456789ABCDEF";
-
 // A control that is a byte outside UTF-8 rather than one a shell must not
 // see raw: a shell takes it literally, only a terminal needs it escaped.
 bool IsStrayByte(std::string_view text, std::size_t pos, std::size_t control) {
@@ -38,8 +35,8 @@ void AppendEscapedControl(std::string& out, std::string_view bytes) {
   out += "$'";
   for (unsigned char c : bytes) {
     out += "\\x";
-    out += kHex[c >> 4];
-    out += kHex[c & 15];
+    out += HexDigits[c >> 4];
+    out += HexDigits[c & 15];
   }
   out += '\'';
 }

@@ -89,8 +89,7 @@ void WriteMessageName(std::string_view name) {
     PlatformWrite(ssError, "$'", 2);
     for (std::size_t k = i; k < i + control; ++k) {
       const auto c = static_cast<unsigned char>(name[k]);
-      constexpr char kHex[] = "0123456789ABCDEF";
-      const char hex[] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+      const char hex[] = {'\\', 'x', HexDigits[c >> 4], HexDigits[c & 15]};
       PlatformWrite(ssError, hex, sizeof hex);
     }
     PlatformWrite(ssError, "'", 1);
