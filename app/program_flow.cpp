@@ -2,6 +2,7 @@
 
 #include "app/checks.h"
 #include "app/line_generator.h"
+#include "app/option_aliases.h"
 #include "core/console/core_start.h"
 #include "core/console/text_stream.h"
 #include "core/options/param_matching.h"
@@ -28,23 +29,23 @@ void RunMainFlow() {
   corvane::GetSlotCount(corvane::ParamStatus, StringLength, 2, MaxStringLength);
 
   corvane::DebugParam =
-      corvane::FindSwitchParam(corvane::ParamStatus, "  DEBUG DEBUG-MODE", 0, -1, 0);
-  corvane::ErrorDelayParam = corvane::FindFlagParam(corvane::ParamStatus, "  ERROR-DELAY",
+      corvane::FindSwitchParam(corvane::ParamStatus, DebugAliases, 0, -1, 0);
+  corvane::ErrorDelayParam = corvane::FindFlagParam(corvane::ParamStatus, ErrorDelayAliases,
                                                     corvane::CoreState.ErrorDelay, -1, 0);
-  corvane::AudibleErrorParam = corvane::FindFlagParam(corvane::ParamStatus, "  AUDIBLE-ERROR",
+  corvane::AudibleErrorParam = corvane::FindFlagParam(corvane::ParamStatus, AudibleErrorAliases,
                                                       corvane::CoreState.AudibleError, -1, 0);
   corvane::HelpParam =
-      corvane::FindSwitchParam(corvane::ParamStatus, "H HELP ? H2 HELP2 ??", 0, -1, 0);
+      corvane::FindSwitchParam(corvane::ParamStatus, HelpAliases, 0, -1, 0);
   corvane::VerboseParam =
-      corvane::FindSwitchParam(corvane::ParamStatus, "V VERBOSE BUILD H2 HELP2 ??", 0, -1, 0);
+      corvane::FindSwitchParam(corvane::ParamStatus, VerboseAliases, 0, -1, 0);
   corvane::VersionOnlyParam =
-      corvane::FindSwitchParam(corvane::ParamStatus, "  VERSION-ONLY BUILD-ONLY", 0, -1, 0);
-  corvane::InfoParam = corvane::FindSwitchParam(corvane::ParamStatus, "I INFO", 0, -1, 0);
-  corvane::BannerParam = corvane::FindSwitchParam(corvane::ParamStatus, "B BANNER", 0, -1, 0);
-  LengthParam = corvane::FindSwitchParam(corvane::ParamStatus, "L LEN LENGTH", 0, -1, 0);
-  CharParam = corvane::FindTextParam(corvane::ParamStatus, "C CHAR", CharValue,
+      corvane::FindSwitchParam(corvane::ParamStatus, VersionOnlyAliases, 0, -1, 0);
+  corvane::InfoParam = corvane::FindSwitchParam(corvane::ParamStatus, InfoAliases, 0, -1, 0);
+  corvane::BannerParam = corvane::FindSwitchParam(corvane::ParamStatus, BannerAliases, 0, -1, 0);
+  LengthParam = corvane::FindSwitchParam(corvane::ParamStatus, LengthAliases, 0, -1, 0);
+  CharParam = corvane::FindTextParam(corvane::ParamStatus, CharAliases, CharValue,
                                      corvane::pfRequireAllValues, -1, 0);
-  NumberParam = corvane::FindNumberParam(corvane::ParamStatus, "N NUMBER QUANTITY", LineCount,
+  NumberParam = corvane::FindNumberParam(corvane::ParamStatus, NumberAliases, LineCount,
                                          DefaultLineCount, MinLineCount, MaxLineCount, -1, 0);
 
   if (corvane::DebugParam.Found) {

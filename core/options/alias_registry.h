@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "corvane/options.h"
+
 namespace corvane {
 
 // Whether word occurs in list with a blank or the end of list after it and,
@@ -16,5 +18,8 @@ bool WordNotListed(std::string_view word, std::string_view list);
 // list yet (double quotes keep blanks inside a word), then trims characters
 // below 33 from both ends of all.
 void RegisterAliases(std::string& all, std::string_view aliases);
+// PrecomputedAliases when it was worked out from exactly this registry,
+// else nullptr.
+const TPrecomputedAliases* PrecomputedFor(std::string_view definedAliases);
 
 }  // namespace corvane

@@ -14,6 +14,10 @@ bool IsBareSymbolChar(char c) {
 }
 
 std::string BuildOptionSpellings(const std::string& aliases, std::int32_t mode) {
+  if (const TPrecomputedAliases* work = PrecomputedFor(aliases);
+      work != nullptr && mode == pmPlain && CoreState.DoubleDashForLongNames) {
+    return std::string(work->KnownSpellings);
+  }
   static constexpr std::string_view kSuffixes[] = {"", ":", "="};
   const std::span<const std::string_view> suffixes(kSuffixes, AttachAllowed(mode) ? 3 : 1);
   // Written in place: an alias of n bytes gives at most three prefixes times

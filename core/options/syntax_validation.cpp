@@ -217,6 +217,11 @@ void AddToParamList(std::uint16_t& counter, std::string& list, std::string_view 
 }
 
 void BuildInfoAliases(std::string& out, const std::string& all, std::string_view standard) {
+  if (const TPrecomputedAliases* work = PrecomputedFor(all);
+      work != nullptr && out.empty() && standard == StandardInfoAliases) {
+    out = work->EssentialAliases;
+    return;
+  }
   char small[128];
   std::string large;
   const std::span<char> upper = UpperAsciiCopy(standard, small, large);

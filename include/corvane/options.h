@@ -87,6 +87,25 @@ void ValidateSyntax(TParamStatisticsRec& record, const TParamStatusArray& table,
                     const std::string& aliases, bool checkKnown, std::int32_t firstIndex,
                     std::int32_t lastIndex);
 
+// ---- Alias work done ahead of the run -----------------------------------------
+// What a tool's searches and its validation pass make of its alias lists
+// alone, recorded ahead (a unit test can print it). A search or pass whose
+// input is the one recorded takes the result from here instead of working it
+// out; any other input is worked out as usual, so a record that no longer
+// fits the tool costs time, never a different result.
+struct TPrecomputedAliases {
+  std::span<const std::string_view> Lists;  // the alias lists, in search order
+  std::span<const std::size_t> Registered;  // DefinedAliases's length after each search
+  std::string_view DefinedAliases;          // after the last search
+  // The validation pass's KnownSpellings of DefinedAliases (with
+  // DoubleDashForLongNames true), and its EssentialAliases from none.
+  std::string_view KnownSpellings;
+  std::string_view EssentialAliases;
+};
+
+// The record in use; nullptr (the default) works everything out.
+extern const TPrecomputedAliases* PrecomputedAliases;
+
 // ---- A tool's options as a table ----------------------------------------------
 
 enum TOptionKind : std::uint8_t {
