@@ -1,26 +1,15 @@
 #include "core/options/alias_registry.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "core/options/ascii_text.h"
 
 namespace corvane {
 
 bool OccursAsWord(std::string_view list, std::string_view word, bool blankBefore) {
-  const std::size_t n = word.size();
-  if (n > list.size()) return false;
-  // The ends are checked before the bytes: most places of the first byte lie
-  // inside other words.
-  const char* const begin = list.data();
-  const char* const last = begin + (list.size() - n);  // where the word would end the list
-  for (const char* p = begin; p <= last; ++p) {
-    if (n > 0 && (p = static_cast<const char*>(std::memchr(
-                      p, word[0], static_cast<std::size_t>(last - p) + 1))) == nullptr) {
-      return false;
-    }
-    if ((!blankBefore || p == begin || p[-1] == ' ') && (p == last || p[n] == ' ') &&
-        (n == 0 || std::memcmp(p, word.data(), n) == 0)) {
+  for (std::size_t at = list.find(word); at != std::string_view::npos;
+       at = list.find(word, at + 1)) {
+    const std::size_t end = at + word.size();
+    if ((!blankBefore || at == 0 || list[at - 1] == ' ') &&
+        (end == list.size() || list[end] == ' ')) {
       return true;
     }
   }
@@ -62,13 +51,7 @@ bool WordNotListed(std::string_view word, std::string_view list) {
 
 void RegisterAliases(std::string& all, std::string_view aliases) {
   if (TakePrecomputedRegistry(all, aliases)) return;
-  // Alias lists are short: upper-cased on the stack, on the heap only when long.
-  char small[128];
-  std::string large;
-  const std::span<char> copy = UpperAsciiCopy(aliases, small, large);
-  const std::string_view upper(copy.data(), copy.size());
-  // A tool's aliases fit in one block: no growing step by step.
-  all.reserve(std::max<std::size_t>(all.size() + aliases.size() + 1, 256));
+  const std::string upper = UpperAscii(aliases);
   std::size_t at = 0;
   for (std::string_view word = NextQuotedWord(upper, at); !word.empty();
        word = NextQuotedWord(upper, at)) {

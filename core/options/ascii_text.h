@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +17,6 @@ constexpr char LowerAsciiChar(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 std::string UpperAscii(std::string_view s);
-// s upper-cased into buffer when it fits there, else into spill.
-std::span<char> UpperAsciiCopy(std::string_view s, std::span<char> buffer, std::string& spill);
 std::string LowerAscii(std::string_view s);
 // Inline: matching compares an argument with every alias of every option.
 inline bool SameIgnoringCase(std::string_view a, std::string_view b) {

@@ -222,10 +222,8 @@ void BuildInfoAliases(std::string& out, const std::string& all, std::string_view
     out = work->EssentialAliases;
     return;
   }
-  char small[128];
-  std::string large;
-  const std::span<char> upper = UpperAsciiCopy(standard, small, large);
-  const std::string_view words(upper.data(), upper.size());
+  std::string upper = UpperAscii(standard);
+  const std::string_view words(upper);
   out.reserve(out.size() + 2 * standard.size() + 2);
   std::size_t at = 0;
   for (std::string_view text = NextQuotedWord(words, at); !text.empty();
