@@ -14,6 +14,12 @@ namespace {
 // CoreInitialize reaches the stream it was written to.
 TStreamSink OutputSink{ssOutput};
 TStreamSink ErrorSink{ssError};
+// One block serves both streams: a stream's text is handed over before the
+// other's is buffered, so it never holds text of both. Taken from the heap at
+// the first text, so a run whose output bypasses it never touches its pages;
+// owned by hand, so that no destructor frees it while static destructors and
+// exit handlers may still write.
+char* Buffer = nullptr;
 
 void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
   if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);
@@ -22,7 +28,7 @@ void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
 void FlushSink(TStreamSink& sink) {
   std::size_t used = sink.Used;
   sink.Used = 0;
-  HandOver(sink, sink.Buffer, used);
+  HandOver(sink, Buffer, used);
 }
 
 TStreamSink& OtherSink(const TStreamSink& sink) {
@@ -40,11 +46,11 @@ void FlushAtExit() {
 // Text waits in a buffer only once one exists, so the process end is asked
 // to hand it over then: a tool that returns from main or calls exit loses
 // nothing, and a run that never buffers pays nothing.
-void TakeBuffer(TStreamSink& sink) {
+void TakeBuffer() {
   static bool flushAtExit = false;
   if (!flushAtExit) flushAtExit = std::atexit(FlushAtExit) == 0;
   // new char[] leaves the bytes as they are: only the pages written are touched.
-  sink.Buffer = new char[StreamBufferSize];
+  Buffer = new char[StreamBufferSize];
 }
 
 // The sink is handed back to be written to, so it cannot point to const.
@@ -68,8 +74,8 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
   if (size <= sink.Capacity - sink.Used) {
-    if (sink.Buffer == nullptr) TakeBuffer(sink);
-    std::memcpy(sink.Buffer + sink.Used, data, size);
+    if (Buffer == nullptr) TakeBuffer();
+    std::memcpy(Buffer + sink.Used, data, size);
     sink.Used += size;
     return;
   }
@@ -78,8 +84,8 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
     HandOver(sink, data, size);
     return;
   }
-  if (sink.Buffer == nullptr) TakeBuffer(sink);
-  std::memcpy(sink.Buffer, data, size);
+  if (Buffer == nullptr) TakeBuffer();
+  std::memcpy(Buffer, data, size);
   sink.Used = size;
 }
 
@@ -149,10 +155,8 @@ void FlushAllStreams() {
 
 void ReleaseStreamBuffers() {
   FlushAllStreams();
-  for (TStreamSink* sink : {&OutputSink, &ErrorSink}) {
-    delete[] sink->Buffer;
-    sink->Buffer = nullptr;
-  }
+  delete[] Buffer;
+  Buffer = nullptr;
 }
 
 }  // namespace corvane

@@ -16,11 +16,6 @@ struct TStreamSink {
   int TerminalState = -1;  // -1 not yet asked, 0 no, 1 yes
   std::size_t Used = 0;
   std::size_t Capacity = StreamBufferSize;  // 0 once the process end handed it over
-  // Taken from the heap at the first text: a run whose output bypasses the
-  // buffer never touches its pages, and the small globals stay together.
-  // Owned by hand, so that no destructor frees it while static destructors
-  // and exit handlers may still write; ReleaseStreamBuffers gives it back.
-  char* Buffer = nullptr;
 };
 
 // Hands over anything pending, then binds ConsoleOut to standard output and
@@ -28,8 +23,8 @@ struct TStreamSink {
 void BindConsoleStreams();
 // From now on ConsoleOut writes wherever ConsoleErr writes.
 void RebindConsoleOutToErr();
-// Hands everything over and gives the buffers back (CoreFinalize); a later
-// write takes a buffer again.
+// Hands everything over and gives the buffer back (CoreFinalize); a later
+// write takes one again.
 void ReleaseStreamBuffers();
 
 }  // namespace corvane

@@ -150,8 +150,8 @@ extern TFindParamRec InfoParam;
 // ExitCode 0, the streams bound, ExePath set, ParamStatus built, FoundParams
 // emptied and both validation records named.
 void CoreInitialize();
-// Releases the run records, hands pending text over and gives the stream
-// buffers back (a later write takes one again).
+// Releases the run records, hands pending text over and gives the streams'
+// buffer back (a later write takes one again).
 void CoreFinalize();
 
 // s, wrapped in double quotes when it is empty or holds a blank.
