@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string_view>
 
 #include "core/console/core_start.h"
 #include "core/console/text_stream.h"
@@ -95,10 +96,6 @@ void AppendPadded(std::string& out, int value, int width) {
   out += digits;
 }
 
-bool StartsWith(const std::string& text, std::size_t pos, const char* code) {
-  return text.compare(pos, std::char_traits<char>::length(code), code) == 0;
-}
-
 std::string MonthName(int month, const TFormatSettings& settings) {
   if (month < 1 || month > 12) return {};
   const std::string& name = settings.ShortMonthNames[month - 1];
@@ -160,16 +157,17 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
   std::string out;
   std::size_t i = 0;
   while (i < pattern.size()) {
-    if (StartsWith(pattern, i, "yyyy")) {
+    // The first byte decides before any comparison: most bytes are literal.
+    const std::string_view rest = std::string_view(pattern).substr(i);
+    const char code = rest[0];
+    if (code == 'y' && rest.starts_with("yyyy")) {
       AppendPadded(out, value.Year, 4);
       i += 4;
-    } else if (StartsWith(pattern, i, "mmm")) {
+    } else if (code == 'm' && rest.starts_with("mmm")) {
       out += MonthName(value.Month, settings);
       i += 3;
-    } else if (StartsWith(pattern, i, "mm") || StartsWith(pattern, i, "dd") ||
-               StartsWith(pattern, i, "hh") || StartsWith(pattern, i, "nn") ||
-               StartsWith(pattern, i, "ss")) {
-      const char code = pattern[i];
+    } else if (rest.size() >= 2 && rest[1] == code &&
+               std::string_view("mdhns").find(code) != std::string_view::npos) {
       int field = code == 'm'   ? value.Month
                   : code == 'd' ? value.Day
                   : code == 'h' ? value.Hour
@@ -178,8 +176,7 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
       AppendPadded(out, field, 2);
       i += 2;
     } else {
-      const char c = pattern[i];
-      out += c == ':' ? settings.TimeSeparator : c == '/' ? settings.DateSeparator : c;
+      out += code == ':' ? settings.TimeSeparator : code == '/' ? settings.DateSeparator : code;
       ++i;
     }
   }
