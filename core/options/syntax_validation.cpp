@@ -152,9 +152,10 @@ void AddShownText(TParamStatisticsRec& rec, TDistinctTest& distinct, std::size_t
     const std::size_t before = rec.DistinctList.size();
     AppendItem(rec.DistinctCount, rec.DistinctList, text, quoted);
     if (distinct.Indexed) {
-      distinct.Fed.assign(rec.DistinctList, before);
-      std::transform(distinct.Fed.begin(), distinct.Fed.end(), distinct.Fed.begin(),
-                     LowerAsciiChar);
+      // Lower-cased straight from the list: one pass, no copy to fold after.
+      distinct.Fed.resize(rec.DistinctList.size() - before);
+      std::transform(rec.DistinctList.begin() + static_cast<std::ptrdiff_t>(before),
+                     rec.DistinctList.end(), distinct.Fed.begin(), LowerAsciiChar);
       SubstringIndexAppend(distinct.Index, distinct.Fed);
     }
   }
