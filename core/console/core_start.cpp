@@ -47,7 +47,7 @@ void CoreInitialize() {
 
 void CoreFinalize() {
   ReleaseRunRecords();
-  ReleaseStreamBuffers();
+  ReleaseStreamBuffer();
 }
 
 void CoreRestoreDefaults() {

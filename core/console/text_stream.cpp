@@ -37,13 +37,13 @@ TStreamSink& OtherSink(const TStreamSink& sink) {
 
 // Exit handlers registered before this one and static destructors still
 // run after it, and what they write has no later hand-over to wait for: the
-// buffers take nothing more, so every write goes out at once.
+// buffer takes nothing more, so every write goes out at once.
 void FlushAtExit() {
   FlushAllStreams();
   for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->Capacity = 0;
 }
 
-// Text waits in a buffer only once one exists, so the process end is asked
+// Text waits in the buffer only once it exists, so the process end is asked
 // to hand it over then: a tool that returns from main or calls exit loses
 // nothing, and a run that never buffers pays nothing.
 void TakeBuffer() {
@@ -153,7 +153,7 @@ void FlushAllStreams() {
   FlushSink(ErrorSink);
 }
 
-void ReleaseStreamBuffers() {
+void ReleaseStreamBuffer() {
   FlushAllStreams();
   delete[] Buffer;
   Buffer = nullptr;

@@ -25,6 +25,6 @@ void BindConsoleStreams();
 void RebindConsoleOutToErr();
 // Hands everything over and gives the buffer back (CoreFinalize); a later
 // write takes one again.
-void ReleaseStreamBuffers();
+void ReleaseStreamBuffer();
 
 }  // namespace corvane
