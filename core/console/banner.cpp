@@ -21,7 +21,7 @@ const char* const kEnglishMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun"
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads 1 to maxDigits decimal digits at pos.
-bool ReadNumber(const std::string& text, std::size_t& pos, std::size_t maxDigits, int& value) {
+bool ReadNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits, int& value) {
   std::size_t start = pos;
   value = 0;
   while (pos < text.size() && IsDigit(text[pos]) && pos - start < maxDigits) {
@@ -31,13 +31,13 @@ bool ReadNumber(const std::string& text, std::size_t& pos, std::size_t maxDigits
   return pos > start;
 }
 
-bool ReadChar(const std::string& text, std::size_t& pos, char c) {
+bool ReadChar(std::string_view text, std::size_t& pos, char c) {
   if (pos >= text.size() || text[pos] != c) return false;
   ++pos;
   return true;
 }
 
-void SkipSpaces(const std::string& text, std::size_t& pos) {
+void SkipSpaces(std::string_view text, std::size_t& pos) {
   while (pos < text.size() && text[pos] == ' ') ++pos;
 }
 
@@ -49,7 +49,7 @@ int DaysInMonth(int year, int month) {
 
 // "yyyy/mm/dd", "hh:nn[:ss[.zzz]]" or both separated by spaces. hasDate
 // tells whether a date was read.
-bool ReadStampText(const std::string& text, TStampDateTime& value, bool& hasDate) {
+bool ReadStampText(std::string_view text, TStampDateTime& value, bool& hasDate) {
   TStampDateTime read = kZeroDate;
   std::size_t pos = 0;
   int first = 0;
@@ -91,15 +91,21 @@ bool ReadStampText(const std::string& text, TStampDateTime& value, bool& hasDate
 }
 
 void AppendPadded(std::string& out, int value, int width) {
-  std::string digits = std::to_string(value < 0 ? 0 : value);
-  if (digits.size() < static_cast<std::size_t>(width)) out.append(width - digits.size(), '0');
-  out += digits;
+  char digits[12];
+  char* end = digits + sizeof digits;
+  char* at = end;
+  for (unsigned rest = value < 0 ? 0U : static_cast<unsigned>(value); rest > 0 || at == end;
+       rest /= 10) {
+    *--at = static_cast<char>('0' + rest % 10);
+  }
+  if (end - at < width) out.append(static_cast<std::size_t>(width - (end - at)), '0');
+  out.append(at, end);
 }
 
-std::string MonthName(int month, const TFormatSettings& settings) {
+std::string_view MonthName(int month, const TFormatSettings& settings) {
   if (month < 1 || month > 12) return {};
   const std::string& name = settings.ShortMonthNames[month - 1];
-  return name.empty() ? kEnglishMonths[month - 1] : name;
+  return name.empty() ? std::string_view(kEnglishMonths[month - 1]) : std::string_view(name);
 }
 
 // Today's date in UTC, from the days since 1970 (Howard Hinnant's
@@ -136,14 +142,15 @@ const char* ArchitectureTag() {
 #endif
 }
 
+#define CORVANE_TEXT(x) #x
+#define CORVANE_VERSION_TEXT(a, b, c) CORVANE_TEXT(a) "." CORVANE_TEXT(b) "." CORVANE_TEXT(c)
+
 std::string ToolchainName() {
   // clang (and clang-cl) also define __GNUC__ or _MSC_VER, so it comes first.
 #if defined(__clang__)
-  return "Clang " + std::to_string(__clang_major__) + "." + std::to_string(__clang_minor__) + "." +
-         std::to_string(__clang_patchlevel__);
+  return "Clang " CORVANE_VERSION_TEXT(__clang_major__, __clang_minor__, __clang_patchlevel__);
 #elif defined(__GNUC__)
-  return "GCC " + std::to_string(__GNUC__) + "." + std::to_string(__GNUC_MINOR__) + "." +
-         std::to_string(__GNUC_PATCHLEVEL__);
+  return "GCC " CORVANE_VERSION_TEXT(__GNUC__, __GNUC_MINOR__, __GNUC_PATCHLEVEL__);
 #elif defined(_MSC_VER)
   std::string minor = std::to_string(_MSC_VER % 100);
   return "MSVC " + std::to_string(_MSC_VER / 100) + "." + (minor.size() < 2 ? "0" : "") + minor;
@@ -155,24 +162,24 @@ std::string ToolchainName() {
 std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime& value,
                                 const TFormatSettings& settings) {
   std::string out;
-  std::size_t i = 0;
-  while (i < pattern.size()) {
-    // The first byte decides before any comparison: most bytes are literal.
-    const std::string_view rest = std::string_view(pattern).substr(i);
-    const char code = rest[0];
-    if (code == 'y' && rest.starts_with("yyyy")) {
+  out.reserve(pattern.size() + 8);
+  for (std::size_t i = 0; i < pattern.size();) {
+    // A code is a run of one letter; no code is longer than four.
+    const char code = pattern[i];
+    std::size_t run = 1;
+    while (run < 4 && i + run < pattern.size() && pattern[i + run] == code) ++run;
+    if (code == 'y' && run == 4) {
       AppendPadded(out, value.Year, 4);
       i += 4;
-    } else if (code == 'm' && rest.starts_with("mmm")) {
+    } else if (code == 'm' && run >= 3) {
       out += MonthName(value.Month, settings);
       i += 3;
-    } else if (rest.size() >= 2 && rest[1] == code &&
-               std::string_view("mdhns").find(code) != std::string_view::npos) {
-      int field = code == 'm'   ? value.Month
-                  : code == 'd' ? value.Day
-                  : code == 'h' ? value.Hour
-                  : code == 'n' ? value.Minute
-                                : value.Second;
+    } else if (run >= 2 && std::string_view("mdhns").find(code) != std::string_view::npos) {
+      const int field = code == 'm'   ? value.Month
+                        : code == 'd' ? value.Day
+                        : code == 'h' ? value.Hour
+                        : code == 'n' ? value.Minute
+                                      : value.Second;
       AppendPadded(out, field, 2);
       i += 2;
     } else {
@@ -186,13 +193,17 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
 TStampDateTime BuildStampToDateTime(const std::string& stamp) {
   // A fraction of a second is read as exactly three digits (padded with
   // zeros or cut); whatever follows a second "." is dropped.
-  std::string text = stamp;
-  std::size_t dot = stamp.find('.');
+  std::string_view text = stamp;
+  std::string cut;
+  const std::size_t dot = stamp.find('.');
   if (dot != std::string::npos) {
-    std::size_t next = stamp.find('.', dot + 1);
-    std::string fraction =
+    const std::size_t next = stamp.find('.', dot + 1);
+    const std::string fraction =
         stamp.substr(dot + 1, next == std::string::npos ? std::string::npos : next - dot - 1);
-    if (!fraction.empty()) text = stamp.substr(0, dot + 1) + (fraction + "000").substr(0, 3);
+    if (!fraction.empty()) {
+      cut = stamp.substr(0, dot + 1) + (fraction + "000").substr(0, 3);
+      text = cut;
+    }
   }
 
   TStampDateTime value = kZeroDate;
@@ -213,24 +224,30 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
                                      const std::string& timeStamp,
                                      const TFormatSettings& settings) {
   std::vector<std::string> lines;
-  const std::string arch = ArchitectureTag();
+  lines.reserve(6);
+  const std::string_view arch = ArchitectureTag();
   if (withBanner) {
     TStampDateTime built = kZeroDate;
     bool hasDate = false;
     if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
-    const std::string dateText = " (" + FormatStampDateTime("dd mmm yyyy", built, settings) + ") ";
-    lines.push_back(info.NameVersion + arch + dateText + "- " + info.Description);
+    const std::string date = FormatStampDateTime("dd mmm yyyy", built, settings);
+    std::string& line = lines.emplace_back();
+    line.reserve(info.NameVersion.size() + arch.size() + date.size() + info.Description.size() + 6);
+    line.append(info.NameVersion).append(arch).append(" (").append(date).append(") - ");
+    line.append(info.Description);
     lines.push_back(info.LegalNotice);
     lines.push_back(info.AuthorInfo);
     lines.emplace_back();
   }
   if (withBuild) {
     // Whole hours only: the build line names the hour of the build.
-    const std::string compiledText =
-        " was compiled on " + FormatStampDateTime("dd mmm yyyy @ hh:00:00",
-                                                  BuildStampToDateTime(timeStamp),
-                                                  settings);
-    lines.push_back(info.FileNameBuild + arch + compiledText + " using " + ToolchainName());
+    const std::string compiled =
+        FormatStampDateTime("dd mmm yyyy @ hh:00:00", BuildStampToDateTime(timeStamp), settings);
+    const std::string toolchain = ToolchainName();
+    std::string& line = lines.emplace_back();
+    line.reserve(info.FileNameBuild.size() + arch.size() + compiled.size() + toolchain.size() + 24);
+    line.append(info.FileNameBuild).append(arch).append(" was compiled on ").append(compiled);
+    line.append(" using ").append(toolchain);
     if (withBanner) lines.emplace_back();
   }
   return lines;

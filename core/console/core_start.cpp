@@ -47,7 +47,7 @@ void CoreInitialize() {
 
 void CoreFinalize() {
   ReleaseRunRecords();
-  ReleaseStreamBuffer();
+  FlushAllStreams();
 }
 
 void CoreRestoreDefaults() {

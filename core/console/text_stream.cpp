@@ -15,11 +15,11 @@ namespace {
 TStreamSink OutputSink{ssOutput};
 TStreamSink ErrorSink{ssError};
 // One block serves both streams: a stream's text is handed over before the
-// other's is buffered, so it never holds text of both. Taken from the heap at
-// the first text, so a run whose output bypasses it never touches its pages;
-// owned by hand, so that no destructor frees it while static destructors and
-// exit handlers may still write.
-char* Buffer = nullptr;
+// other's is buffered, so it never holds text of both. Zero-filled static
+// storage: only the pages text is written to are ever touched, no heap block
+// pushes the allocator's later blocks onto a page of their own, and no
+// destructor can take it away from static destructors and exit handlers.
+char Buffer[StreamBufferSize];
 
 void HandOver(const TStreamSink& sink, const char* data, std::size_t size) {
   if (size > 0 && !PlatformWrite(sink.Target, data, size)) PlatformFatalWriteError(sink.Target);
@@ -43,14 +43,12 @@ void FlushAtExit() {
   for (TStreamSink* sink : {&OutputSink, &ErrorSink}) sink->Capacity = 0;
 }
 
-// Text waits in the buffer only once it exists, so the process end is asked
-// to hand it over then: a tool that returns from main or calls exit loses
-// nothing, and a run that never buffers pays nothing.
-void TakeBuffer() {
-  static bool flushAtExit = false;
-  if (!flushAtExit) flushAtExit = std::atexit(FlushAtExit) == 0;
-  // new char[] leaves the bytes as they are: only the pages written are touched.
-  Buffer = new char[StreamBufferSize];
+// The process end is asked to hand text over once some waits: a tool that
+// returns from main or calls exit loses nothing, and a run that never
+// buffers pays nothing.
+void EnsureFlushAtExit() {
+  static bool registered = false;
+  if (!registered) registered = std::atexit(FlushAtExit) == 0;
 }
 
 // The sink is handed back to be written to, so it cannot point to const.
@@ -74,7 +72,7 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
   TStreamSink& other = OtherSink(sink);
   if (other.Used > 0) FlushSink(other);
   if (size <= sink.Capacity - sink.Used) {
-    if (Buffer == nullptr) TakeBuffer();
+    EnsureFlushAtExit();
     std::memcpy(Buffer + sink.Used, data, size);
     sink.Used += size;
     return;
@@ -84,7 +82,7 @@ void Append(TStreamSink& sink, const char* data, std::size_t size) {
     HandOver(sink, data, size);
     return;
   }
-  if (Buffer == nullptr) TakeBuffer();
+  EnsureFlushAtExit();
   std::memcpy(Buffer, data, size);
   sink.Used = size;
 }
@@ -151,12 +149,6 @@ void FlushStream(TTextStream& stream) { FlushSink(SinkOf(stream.Sink)); }
 void FlushAllStreams() {
   FlushSink(OutputSink);
   FlushSink(ErrorSink);
-}
-
-void ReleaseStreamBuffer() {
-  FlushAllStreams();
-  delete[] Buffer;
-  Buffer = nullptr;
 }
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
-// The streams' insides: the sinks the two streams write into, their binding
-// and the giving back of their buffers.
+// The streams' insides: the sinks the two streams write into and their
+// binding.
 #pragma once
 
 #include <cstddef>
@@ -23,8 +23,5 @@ struct TStreamSink {
 void BindConsoleStreams();
 // From now on ConsoleOut writes wherever ConsoleErr writes.
 void RebindConsoleOutToErr();
-// Hands everything over and gives the buffer back (CoreFinalize); a later
-// write takes one again.
-void ReleaseStreamBuffer();
 
 }  // namespace corvane
