@@ -1,5 +1,6 @@
 #include "core/console/banner.h"
 
+#include <charconv>
 #include <cstdint>
 #include <ctime>
 #include <string_view>
@@ -92,14 +93,9 @@ bool ReadStampText(std::string_view text, TStampDateTime& value, bool& hasDate) 
 
 void AppendPadded(std::string& out, int value, int width) {
   char digits[12];
-  char* end = digits + sizeof digits;
-  char* at = end;
-  for (unsigned rest = value < 0 ? 0U : static_cast<unsigned>(value); rest > 0 || at == end;
-       rest /= 10) {
-    *--at = static_cast<char>('0' + rest % 10);
-  }
-  if (end - at < width) out.append(static_cast<std::size_t>(width - (end - at)), '0');
-  out.append(at, end);
+  char* end = std::to_chars(digits, digits + sizeof digits, value < 0 ? 0 : value).ptr;
+  if (end - digits < width) out.append(static_cast<std::size_t>(width - (end - digits)), '0');
+  out.append(digits, end);
 }
 
 std::string_view MonthName(int month, const TFormatSettings& settings) {
@@ -230,24 +226,20 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
     TStampDateTime built = kZeroDate;
     bool hasDate = false;
     if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
-    const std::string date = FormatStampDateTime("dd mmm yyyy", built, settings);
-    std::string& line = lines.emplace_back();
-    line.reserve(info.NameVersion.size() + arch.size() + date.size() + info.Description.size() + 6);
-    line.append(info.NameVersion).append(arch).append(" (").append(date).append(") - ");
-    line.append(info.Description);
+    std::string& banner = lines.emplace_back(info.NameVersion);
+    banner.append(arch).append(" (").append(FormatStampDateTime("dd mmm yyyy", built, settings));
+    banner.append(") - ").append(info.Description);
     lines.push_back(info.LegalNotice);
     lines.push_back(info.AuthorInfo);
     lines.emplace_back();
   }
   if (withBuild) {
     // Whole hours only: the build line names the hour of the build.
-    const std::string compiled =
-        FormatStampDateTime("dd mmm yyyy @ hh:00:00", BuildStampToDateTime(timeStamp), settings);
-    const std::string toolchain = ToolchainName();
-    std::string& line = lines.emplace_back();
-    line.reserve(info.FileNameBuild.size() + arch.size() + compiled.size() + toolchain.size() + 24);
-    line.append(info.FileNameBuild).append(arch).append(" was compiled on ").append(compiled);
-    line.append(" using ").append(toolchain);
+    const TStampDateTime built = BuildStampToDateTime(timeStamp);
+    std::string& build = lines.emplace_back(info.FileNameBuild);
+    build.append(arch).append(" was compiled on ");
+    build.append(FormatStampDateTime("dd mmm yyyy @ hh:00:00", built, settings));
+    build.append(" using ").append(ToolchainName());
     if (withBanner) lines.emplace_back();
   }
   return lines;
