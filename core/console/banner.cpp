@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <ctime>
+#include <initializer_list>
 #include <string_view>
 
 #include "core/console/core_start.h"
@@ -104,6 +105,17 @@ std::string_view MonthName(int month, const TFormatSettings& settings) {
   return name.empty() ? std::string_view(kEnglishMonths[month - 1]) : std::string_view(name);
 }
 
+// The pieces in one block of their total size: a line grown piece by piece
+// leaves each smaller block it outgrew behind on the heap.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
+  std::string out;
+  out.reserve(size);
+  for (const std::string_view piece : pieces) out.append(piece);
+  return out;
+}
+
 // Today's date in UTC, from the days since 1970 (Howard Hinnant's
 // civil-from-days). The time-zone machinery of localtime would more than
 // double the size of a static binary for a date the real stamps never need.
@@ -158,7 +170,6 @@ std::string ToolchainName() {
 std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime& value,
                                 const TFormatSettings& settings) {
   std::string out;
-  out.reserve(pattern.size() + 8);
   for (std::size_t i = 0; i < pattern.size();) {
     // A code is a run of one letter; no code is longer than four.
     const char code = pattern[i];
@@ -186,18 +197,18 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
   return out;
 }
 
-TStampDateTime BuildStampToDateTime(const std::string& stamp) {
+TStampDateTime BuildStampToDateTime(std::string_view stamp) {
   // A fraction of a second is read as exactly three digits (padded with
   // zeros or cut); whatever follows a second "." is dropped.
   std::string_view text = stamp;
   std::string cut;
   const std::size_t dot = stamp.find('.');
-  if (dot != std::string::npos) {
+  if (dot != std::string_view::npos) {
     const std::size_t next = stamp.find('.', dot + 1);
-    const std::string fraction =
-        stamp.substr(dot + 1, next == std::string::npos ? std::string::npos : next - dot - 1);
+    const std::string fraction(
+        stamp.substr(dot + 1, next == std::string_view::npos ? next : next - dot - 1));
     if (!fraction.empty()) {
-      cut = stamp.substr(0, dot + 1) + (fraction + "000").substr(0, 3);
+      cut.assign(stamp.substr(0, dot + 1)).append((fraction + "000").substr(0, 3));
       text = cut;
     }
   }
@@ -216,9 +227,8 @@ TStampDateTime BuildStampToDateTime(const std::string& stamp) {
 }
 
 std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withBuild,
-                                     bool withBanner, const std::string& dateStamp,
-                                     const std::string& timeStamp,
-                                     const TFormatSettings& settings) {
+                                     bool withBanner, std::string_view dateStamp,
+                                     std::string_view timeStamp, const TFormatSettings& settings) {
   std::vector<std::string> lines;
   lines.reserve(6);
   const std::string_view arch = ArchitectureTag();
@@ -226,20 +236,19 @@ std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withB
     TStampDateTime built = kZeroDate;
     bool hasDate = false;
     if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
-    std::string& banner = lines.emplace_back(info.NameVersion);
-    banner.append(arch).append(" (").append(FormatStampDateTime("dd mmm yyyy", built, settings));
-    banner.append(") - ").append(info.Description);
+    lines.push_back(
+        Joined({info.NameVersion, arch, " (", FormatStampDateTime("dd mmm yyyy", built, settings),
+                ") - ", info.Description}));
     lines.push_back(info.LegalNotice);
     lines.push_back(info.AuthorInfo);
     lines.emplace_back();
   }
   if (withBuild) {
     // Whole hours only: the build line names the hour of the build.
-    const TStampDateTime built = BuildStampToDateTime(timeStamp);
-    std::string& build = lines.emplace_back(info.FileNameBuild);
-    build.append(arch).append(" was compiled on ");
-    build.append(FormatStampDateTime("dd mmm yyyy @ hh:00:00", built, settings));
-    build.append(" using ").append(ToolchainName());
+    const std::string compiled =
+        FormatStampDateTime("dd mmm yyyy @ hh:00:00", BuildStampToDateTime(timeStamp), settings);
+    lines.push_back(Joined(
+        {info.FileNameBuild, arch, " was compiled on ", compiled, " using ", ToolchainName()}));
     if (withBanner) lines.emplace_back();
   }
   return lines;

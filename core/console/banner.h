@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/core_state.h"
@@ -21,7 +22,7 @@ struct TStampDateTime {
 
 // A stamp "yyyy/mm/dd", "hh:nn[:ss[.fff]]" or both; a time alone is today
 // at that time; a stamp that cannot be read is the zero date (1899/12/30).
-TStampDateTime BuildStampToDateTime(const std::string& stamp);
+TStampDateTime BuildStampToDateTime(std::string_view stamp);
 
 // Formats a date and time with the codes the banner uses: "dd" day, "mm"
 // month, "mmm" abbreviated month name, "yyyy" year, "hh" hour (00-23), "nn"
@@ -33,8 +34,8 @@ std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime
 // The lines ShowBanner writes (empty lines included) for the given stamps and
 // format settings; ShowBanner passes the real stamps and FormatSettings.
 std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withBuild,
-                                     bool withBanner, const std::string& dateStamp,
-                                     const std::string& timeStamp, const TFormatSettings& settings);
+                                     bool withBanner, std::string_view dateStamp,
+                                     std::string_view timeStamp, const TFormatSettings& settings);
 
 // " x64", " x86", " arm64" or " arm"; "" for another target.
 const char* ArchitectureTag();
