@@ -35,12 +35,12 @@ std::string ReplaceText(const std::string& s, const std::string& oldText,
   return out;
 }
 
-void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std::string& build,
-                const std::string& description, const std::string& appName, bool upperCaseNames) {
+void SetAppInfo(TFileVersionInfoRec& info, std::string_view version, std::string_view build,
+                std::string_view description, std::string_view appName, bool upperCaseNames) {
   // Without the executable's path the name the program was started under
   // stands in, so the banner and the help never show an empty name.
-  std::string path = PlatformExecutablePath();
-  if (path.empty()) path = PlatformProgramName();
+  const std::string& path =
+      PlatformExecutablePath().empty() ? PlatformProgramName() : PlatformExecutablePath();
 
   info.ExeDir = path.substr(0, FileNameStart(path));
   std::string fileName = path.substr(info.ExeDir.size());
@@ -53,9 +53,9 @@ void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std
   if (baseName.empty()) baseName = info.FileName;
   info.BaseName = upperCaseNames ? UpperAscii(baseName) : baseName;
 
-  info.FileNameBuild = info.FileName + " v" + build;
-  info.NameBuild = info.BaseName + " v" + build;
-  info.NameVersion = info.BaseName + " v" + version;
+  (info.FileNameBuild = info.FileName).append(" v").append(build);
+  (info.NameBuild = info.BaseName).append(" v").append(build);
+  (info.NameVersion = info.BaseName).append(" v").append(version);
   info.Description = description;
   info.LegalNotice = kLegalNotice;
   info.AuthorInfo = kAuthorInfo;

@@ -116,6 +116,12 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
   return out;
 }
 
+void WriteBannerLine(std::string_view line) {
+  // The names come from the executable's file name.
+  WriteData(ConsoleErr, line);
+  WriteLine(ConsoleErr);
+}
+
 // Today's date in UTC, from the days since 1970 (Howard Hinnant's
 // civil-from-days). The time-zone machinery of localtime would more than
 // double the size of a static binary for a date the real stamps never need.
@@ -226,32 +232,22 @@ TStampDateTime BuildStampToDateTime(std::string_view stamp) {
   return value;
 }
 
-std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withBuild,
-                                     bool withBanner, std::string_view dateStamp,
-                                     std::string_view timeStamp, const TFormatSettings& settings) {
-  std::vector<std::string> lines;
-  lines.reserve(6);
-  const std::string_view arch = ArchitectureTag();
-  if (withBanner) {
-    TStampDateTime built = kZeroDate;
-    bool hasDate = false;
-    if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
-    lines.push_back(
-        Joined({info.NameVersion, arch, " (", FormatStampDateTime("dd mmm yyyy", built, settings),
-                ") - ", info.Description}));
-    lines.push_back(info.LegalNotice);
-    lines.push_back(info.AuthorInfo);
-    lines.emplace_back();
-  }
-  if (withBuild) {
-    // Whole hours only: the build line names the hour of the build.
-    const std::string compiled =
-        FormatStampDateTime("dd mmm yyyy @ hh:00:00", BuildStampToDateTime(timeStamp), settings);
-    lines.push_back(Joined(
-        {info.FileNameBuild, arch, " was compiled on ", compiled, " using ", ToolchainName()}));
-    if (withBanner) lines.emplace_back();
-  }
-  return lines;
+std::string BannerLine(const TFileVersionInfoRec& info, std::string_view dateStamp,
+                       const TFormatSettings& settings) {
+  TStampDateTime built = kZeroDate;
+  bool hasDate = false;
+  if (!ReadStampText(dateStamp, built, hasDate)) built = kZeroDate;
+  return Joined({info.NameVersion, ArchitectureTag(), " (",
+                 FormatStampDateTime("dd mmm yyyy", built, settings), ") - ", info.Description});
+}
+
+std::string BuildLine(const TFileVersionInfoRec& info, std::string_view timeStamp,
+                      const TFormatSettings& settings) {
+  // Whole hours only: the build line names the hour of the build.
+  const std::string compiled =
+      FormatStampDateTime("dd mmm yyyy @ hh:00:00", BuildStampToDateTime(timeStamp), settings);
+  return Joined({info.FileNameBuild, ArchitectureTag(), " was compiled on ", compiled, " using ",
+                 ToolchainName()});
 }
 
 void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner) {
@@ -259,11 +255,16 @@ void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner
   // The locale is consulted only when a date is about to be shown.
   if (withBuild || withBanner) EnsureFormatSettings();
   FormatSettings.DateSeparator = '/';
-  for (const std::string& line :
-       BannerLines(info, withBuild, withBanner, BuildDateStamp, BuildTimeStamp, FormatSettings)) {
-    // The names come from the executable's file name.
-    WriteData(ConsoleErr, line);
-    WriteLine(ConsoleErr);
+  // Line by line: no more than one made line is held at a time.
+  if (withBanner) {
+    WriteBannerLine(BannerLine(info, BuildDateStamp, FormatSettings));
+    WriteBannerLine(info.LegalNotice);
+    WriteBannerLine(info.AuthorInfo);
+    WriteBannerLine("");
+  }
+  if (withBuild) {
+    WriteBannerLine(BuildLine(info, BuildTimeStamp, FormatSettings));
+    if (withBanner) WriteBannerLine("");
   }
   CoreState.BannerShown = true;
 }

@@ -3,7 +3,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/base/core_state.h"
 #include "corvane/console.h"
@@ -31,11 +30,12 @@ TStampDateTime BuildStampToDateTime(std::string_view stamp);
 std::string FormatStampDateTime(const std::string& pattern, const TStampDateTime& value,
                                 const TFormatSettings& settings);
 
-// The lines ShowBanner writes (empty lines included) for the given stamps and
-// format settings; ShowBanner passes the real stamps and FormatSettings.
-std::vector<std::string> BannerLines(const TFileVersionInfoRec& info, bool withBuild,
-                                     bool withBanner, std::string_view dateStamp,
-                                     std::string_view timeStamp, const TFormatSettings& settings);
+// The banner's first line and the build line, for the given stamp and format
+// settings; ShowBanner passes the real stamps and FormatSettings.
+std::string BannerLine(const TFileVersionInfoRec& info, std::string_view dateStamp,
+                       const TFormatSettings& settings);
+std::string BuildLine(const TFileVersionInfoRec& info, std::string_view timeStamp,
+                      const TFormatSettings& settings);
 
 // " x64", " x86", " arm64" or " arm"; "" for another target.
 const char* ArchitectureTag();

@@ -20,7 +20,7 @@ void BuildParamStatus(TParamStatusArray& table) {
   for (std::size_t k = 0; k < args.size(); ++k) table[k].Text = args[k];
 }
 
-void InitParamStatistics(TParamStatisticsRec& record, const std::string& name) {
+void InitParamStatistics(TParamStatisticsRec& record, std::string_view name) {
   std::string keptName = name.empty() ? std::move(record.RecordName) : std::string(name);
   record = TParamStatisticsRec{};
   record.RecordName = std::move(keptName);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "corvane/core_state.h"
 
@@ -13,6 +14,6 @@ void BuildParamStatus(TParamStatusArray& table);
 void ResetParamStatus(TParamStatusArray& table, std::int32_t count);
 void ResetParamRecArray(TParamRecArray& records, std::int32_t count);
 // Resets every field; keeps the record's name when name is empty.
-void InitParamStatistics(TParamStatisticsRec& record, const std::string& name);
+void InitParamStatistics(TParamStatisticsRec& record, std::string_view name);
 
 }  // namespace corvane

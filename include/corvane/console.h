@@ -54,8 +54,8 @@ void FlushAllStreams();
 
 // Fills the names from the executable's file (appName only when none is
 // known), the version and build texts, and the core's maker lines.
-void SetAppInfo(TFileVersionInfoRec& info, const std::string& version, const std::string& build,
-                const std::string& description, const std::string& appName, bool upperCaseNames);
+void SetAppInfo(TFileVersionInfoRec& info, std::string_view version, std::string_view build,
+                std::string_view description, std::string_view appName, bool upperCaseNames);
 // Banner and/or build line on ConsoleErr, at most once per process.
 void ShowBanner(const TFileVersionInfoRec& info, bool withBuild, bool withBanner);
 // count dashes on ConsoleOut, an extra line end when asked, then the line end.
