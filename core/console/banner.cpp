@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ctime>
 #include <initializer_list>
+#include <numeric>
 #include <string_view>
 
 #include "core/console/core_start.h"
@@ -108,10 +109,10 @@ std::string_view MonthName(int month, const TFormatSettings& settings) {
 // The pieces in one block of their total size: a line grown piece by piece
 // leaves each smaller block it outgrew behind on the heap.
 std::string Joined(std::initializer_list<std::string_view> pieces) {
-  std::size_t size = 0;
-  for (const std::string_view piece : pieces) size += piece.size();
   std::string out;
-  out.reserve(size);
+  out.reserve(
+      std::accumulate(pieces.begin(), pieces.end(), std::size_t{0},
+                      [](std::size_t n, std::string_view piece) { return n + piece.size(); }));
   for (const std::string_view piece : pieces) out.append(piece);
   return out;
 }
